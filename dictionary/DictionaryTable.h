@@ -1,0 +1,29 @@
+// The process-wide dictionary table: the set of words that are not
+// neologisms, each tagged with the file it came from. Words are folded
+// (A to Z become a to z, no other byte changes) before they are hashed,
+// stored or compared.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "dictionary/WordTable.h"
+
+extern WordTable DictionaryTable;
+
+// Makes every bucket empty.
+void ClearDictionary();
+
+// Releases every entry of the table.
+void FreeDictionary();
+
+// Adds the folded `word` with `origin` (0 or 1) unless the table holds it;
+// an entry keeps the origin it was given first.
+void InsertWord(std::string_view word, std::uint8_t origin);
+
+// True when `word`, as written in the text, is not to be reported: it is
+// held with origin 0, or with origin 1 and `ignoreStored` is true.
+bool IsExcluded(std::string_view word, bool ignoreStored);
+
+// The origin of the entry that holds the folded `word`, 0 when there is none.
+std::uint8_t WordOrigin(std::string_view word);

@@ -1,0 +1,97 @@
+#include "platform/FileError.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+namespace platform {
+namespace {
+
+std::string MessageFor(FileErrorKind kind, int code) {
+  switch (kind) {
+    case FileErrorKind::FileNotFound:
+      return "File not found";
+    case FileErrorKind::PathNotFound:
+      return "Invalid filename";
+    case FileErrorKind::TooManyOpenFiles:
+      return "Too many open files";
+    case FileErrorKind::AccessDenied:
+      return "File access denied";
+    case FileErrorKind::Other:
+      break;
+  }
+  return "I/O error " + std::to_string(code);
+}
+
+// The folder that would hold `path`: "." for a bare name, "/" for a file
+// directly under the root.
+std::string ParentFolder(const std::string& path) {
+  std::string::size_type slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace
+
+FileError::FileError(FileErrorKind kind, int code)
+    : kind_(kind), code_(code), message_(MessageFor(kind, code)) {}
+
+FileError FileError::FromErrno(int errnoValue, const std::string& path) {
+  switch (errnoValue) {
+    case ENOENT:
+      // ENOENT covers both a missing file and a missing folder on its path.
+      if (IsFolder(ParentFolder(path))) return FileError(FileErrorKind::FileNotFound, errnoValue);
+      return FileError(FileErrorKind::PathNotFound, errnoValue);
+    case ENOTDIR:
+      return FileError(FileErrorKind::PathNotFound, errnoValue);
+    case EMFILE:
+    case ENFILE:
+      return FileError(FileErrorKind::TooManyOpenFiles, errnoValue);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return FileError(FileErrorKind::AccessDenied, errnoValue);
+    default:
+      return FileError(FileErrorKind::Other, errnoValue);
+  }
+}
+
+FileError FileError::FromStatusCode(int statusCode) {
+  switch (statusCode) {
+    case 2:
+      return FileError(FileErrorKind::FileNotFound, ENOENT);
+    case 3:
+      return FileError(FileErrorKind::PathNotFound, ENOTDIR);
+    case 4:
+      return FileError(FileErrorKind::TooManyOpenFiles, EMFILE);
+    case 5:
+      return FileError(FileErrorKind::AccessDenied, EACCES);
+    default:
+      return FileError(FileErrorKind::Other, statusCode);
+  }
+}
+
+int FileError::StatusCode() const {
+  switch (kind_) {
+    case FileErrorKind::FileNotFound:
+      return 2;
+    case FileErrorKind::PathNotFound:
+      return 3;
+    case FileErrorKind::TooManyOpenFiles:
+      return 4;
+    case FileErrorKind::AccessDenied:
+      return 5;
+    case FileErrorKind::Other:
+      break;
+  }
+  return code_;
+}
+
+}  // namespace platform

@@ -1,0 +1,131 @@
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "support/TempDir.h"
+
+using platform::FileError;
+using platform::FileErrorKind;
+using testing_support::TempDir;
+
+namespace {
+
+// The error that opening `path` for reading throws.
+FileError OpenError(const std::string& path) {
+  try {
+    platform::InputFile file(path);
+  } catch (const FileError& error) {
+    return error;
+  }
+  ADD_FAILURE() << "opening " << path << " did not fail";
+  return FileError(FileErrorKind::Other, 0);
+}
+
+}  // namespace
+
+TEST(FileError, MissingFileAndMissingFolderAreTold) {
+  TempDir dir;
+  FileError missingFile = OpenError(dir / "absent.txt");
+  EXPECT_STREQ(missingFile.what(), "File not found");
+  EXPECT_EQ(missingFile.StatusCode(), 2);
+
+  FileError missingFolder = OpenError(dir / "absent/file.txt");
+  EXPECT_STREQ(missingFolder.what(), "Invalid filename");
+  EXPECT_EQ(missingFolder.StatusCode(), 3);
+
+  testing_support::WriteBytes(dir / "plain", "x");
+  FileError throughFile = OpenError(dir / "plain/file.txt");
+  EXPECT_STREQ(throughFile.what(), "Invalid filename");
+}
+
+TEST(FileError, RelativeNamesAreClassifiedInTheCurrentFolder) {
+  TempDir dir;
+  std::string previous = platform::CurrentDirectory();
+  ASSERT_EQ(chdir(dir.Path().c_str()), 0);
+  std::string missingFile = OpenError("absent.txt").what();
+  std::string missingFolder = OpenError("absent/file.txt").what();
+  ASSERT_EQ(chdir(previous.c_str()), 0);
+  EXPECT_EQ(missingFile, "File not found");
+  EXPECT_EQ(missingFolder, "Invalid filename");
+}
+
+TEST(FileError, FolderGivenAsFileIsAccessDenied) {
+  TempDir dir;
+  FileError error = OpenError(dir.Path());
+  EXPECT_STREQ(error.what(), "File access denied");
+  EXPECT_EQ(error.StatusCode(), 5);
+}
+
+TEST(FileError, UnreadableFileIsAccessDenied) {
+  TempDir dir;
+  testing_support::OpenUpForOthers(dir);
+  std::string path = dir / "secret.txt";
+  testing_support::WriteBytes(path, "casa\n");
+  ASSERT_EQ(chmod(path.c_str(), 0), 0);
+  int status = testing_support::RunUnprivileged([&] {
+    try {
+      platform::InputFile file(path);
+    } catch (const FileError& error) {
+      return std::string(error.what()) == "File access denied" ? 0 : 1;
+    }
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
+}
+
+TEST(FileError, TooManyOpenFilesIsTold) {
+  TempDir dir;
+  std::string path = dir / "any.txt";
+  testing_support::WriteBytes(path, "x");
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    struct rlimit limit = {3, 3};  // standard streams only
+    for (int fd = 3; fd < 1024; ++fd) close(fd);
+    if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(10);
+    try {
+      platform::InputFile file(path);
+    } catch (const FileError& error) {
+      _exit(std::string(error.what()) == "Too many open files" && error.StatusCode() == 4 ? 0 : 1);
+    }
+    _exit(2);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST(FileError, FullDiskIsAnIoErrorWithTheSystemCode) {
+  platform::OutputFile file = platform::OutputFile::Create("/dev/full");
+  file.Write("casa\r\n");
+  try {
+    file.Close();
+    FAIL() << "closing a file on a full disk succeeded";
+  } catch (const FileError& error) {
+    EXPECT_EQ(error.Kind(), FileErrorKind::Other);
+    EXPECT_EQ(error.Code(), ENOSPC);
+    EXPECT_EQ(std::string(error.what()), "I/O error " + std::to_string(ENOSPC));
+  }
+}
+
+TEST(FileError, StatusCodesOfAChildAreReadBackAsTheSameError) {
+  EXPECT_STREQ(FileError::FromStatusCode(2).what(), "File not found");
+  EXPECT_STREQ(FileError::FromStatusCode(3).what(), "Invalid filename");
+  EXPECT_STREQ(FileError::FromStatusCode(4).what(), "Too many open files");
+  EXPECT_STREQ(FileError::FromStatusCode(5).what(), "File access denied");
+  EXPECT_STREQ(FileError::FromStatusCode(32).what(), "I/O error 32");
+  for (int code : {2, 3, 4, 5, 28, 32}) {
+    EXPECT_EQ(FileError::FromStatusCode(code).StatusCode(), code);
+  }
+}

@@ -1,0 +1,187 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "support/TempDir.h"
+
+using platform::FileError;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+namespace {
+
+std::vector<std::string> LinesOf(const std::string& bytes) {
+  TempDir dir;
+  WriteBytes(dir / "text", bytes);
+  platform::LineReader reader(dir / "text");
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.NextLine(line)) lines.push_back(line);
+  reader.Close();
+  return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+}  // namespace
+
+TEST(LineReader, EveryKindOfLineBreakEndsALine) {
+  EXPECT_EQ(LinesOf("casa\r\n"), Lines{"casa"});
+  EXPECT_EQ(LinesOf("casa\n"), Lines{"casa"});
+  EXPECT_EQ(LinesOf("casa\r"), Lines{"casa"});
+  EXPECT_EQ(LinesOf("\r\n\r\ncasa"), Lines{"casa"});
+  EXPECT_EQ(LinesOf("um\rdois\ntres\r\nquatro\n\rcinco"),
+            (Lines{"um", "dois", "tres", "quatro", "cinco"}));
+}
+
+TEST(LineReader, BlanksAreSkippedOnlyAtTheStartOfALine) {
+  EXPECT_EQ(LinesOf("  casa  \r\n"), Lines{"casa  "});
+  EXPECT_EQ(LinesOf("\t um\tdois \t\n"), Lines{"um\tdois \t"});
+  EXPECT_EQ(LinesOf("   \r\n\t\t\r\n"), Lines{});
+  EXPECT_EQ(LinesOf(""), Lines{});
+}
+
+TEST(LineReader, ByteTwentySixEndsTheFile) {
+  EXPECT_EQ(LinesOf("um\r\ndo\x1A" "is\r\ntres\r\n"), (Lines{"um", "do"}));
+  EXPECT_EQ(LinesOf("um\r\n  \x1A" "dois"), Lines{"um"});
+  EXPECT_EQ(LinesOf("\x1A" "casa"), Lines{});
+}
+
+TEST(LineReader, KeepsEveryOtherByteOfALine) {
+  std::string line = "x";
+  for (int c = 0; c < 256; ++c) {
+    if (c != '\r' && c != '\n' && c != 26) line.push_back(static_cast<char>(c));
+  }
+  EXPECT_EQ(LinesOf(line + "\r\n"), Lines{line});
+}
+
+TEST(LineReader, LinesLongerThanTheBufferAndAcrossItsEdgeStayWhole) {
+  std::string longLine(300000, 'a');
+  longLine[123456] = ' ';
+  std::string bytes = "curta\r\n" + longLine + "\r\n";
+  // Put a CR LF pair and a byte 26 right at buffer edges.
+  std::string filler(65536 - bytes.size() % 65536 - 1, 'b');
+  bytes += filler + "\r\nfim\x1A depois";
+  EXPECT_EQ(LinesOf(bytes), (Lines{"curta", longLine, filler, "fim"}));
+}
+
+TEST(OutputFile, CreateReplacesAnExistingFileAndWritesEveryByte) {
+  TempDir dir;
+  std::string path = dir / "report.txt";
+  WriteBytes(path, std::string(100000, 'z'));
+  std::string expected;
+  platform::OutputFile file = platform::OutputFile::Create(path);
+  for (int i = 0; i < 20000; ++i) {
+    std::string piece = "linha " + std::to_string(i) + "\r\n";
+    expected += piece;
+    file.Write(piece);
+  }
+  std::string big(200000, 'q');
+  file.Write(big);
+  expected += big;
+  file.Close();
+  EXPECT_EQ(ReadBytes(path), expected);
+}
+
+TEST(OutputFile, CreateInAMissingOrReadOnlyFolderFails) {
+  TempDir dir;
+  try {
+    platform::OutputFile::Create(dir / "absent/report.txt");
+    FAIL() << "created a file in a missing folder";
+  } catch (const FileError& error) {
+    EXPECT_STREQ(error.what(), "Invalid filename");
+  }
+
+  testing_support::OpenUpForOthers(dir);
+  std::string folder = dir / "readonly";
+  ASSERT_EQ(mkdir(folder.c_str(), 0555), 0);
+  int status = testing_support::RunUnprivileged([&] {
+    try {
+      platform::OutputFile::Create(folder + "/report.txt");
+    } catch (const FileError& error) {
+      return std::string(error.what()) == "File access denied" ? 0 : 1;
+    }
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
+}
+
+TEST(AppendFile, AppendsBehindTheLastByteAndReadsIt) {
+  TempDir dir;
+  std::string path = dir / "usuario.txt";
+  WriteBytes(path, "blog");
+  platform::AppendFile file(path);
+  EXPECT_EQ(file.Size(), 4u);
+  EXPECT_EQ(file.LastByte(), 'g');
+  file.AppendBlock("\r\ntuitar\r\n");
+  file.Close();
+  EXPECT_EQ(ReadBytes(path), "blog\r\ntuitar\r\n");
+}
+
+TEST(AppendFile, AMissingFileIsNotCreated) {
+  TempDir dir;
+  try {
+    platform::AppendFile file(dir / "usuario.txt");
+    FAIL() << "opened a missing file for appending";
+  } catch (const FileError& error) {
+    EXPECT_STREQ(error.what(), "File not found");
+  }
+  EXPECT_FALSE(platform::FileExists(dir / "usuario.txt"));
+}
+
+TEST(AppendFile, AFailedAppendLeavesTheFileAsItWas) {
+  TempDir dir;
+  std::string path = dir / "usuario.txt";
+  WriteBytes(path, "blog\r\n");
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // The file may grow by a few bytes only: the block is cut off midway.
+    signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit = {10, 10};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(10);
+    try {
+      platform::AppendFile file(path);
+      file.AppendBlock("tuitar\r\nblogueiro\r\n");
+    } catch (const FileError& error) {
+      _exit(error.Kind() == platform::FileErrorKind::Other ? 0 : 1);
+    }
+    _exit(2);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(ReadBytes(path), "blog\r\n");
+}
+
+TEST(FileSystem, FileExistsAnswersForFilesOnly) {
+  TempDir dir;
+  EXPECT_FALSE(platform::FileExists(dir.Path()));
+  EXPECT_FALSE(platform::FileExists(dir / "absent"));
+  WriteBytes(dir / "present", "");
+  EXPECT_TRUE(platform::FileExists(dir / "present"));
+  EXPECT_TRUE(platform::DeleteFile(dir / "present"));
+  EXPECT_FALSE(platform::FileExists(dir / "present"));
+  EXPECT_FALSE(platform::DeleteFile(dir / "present"));
+}
+
+TEST(FileSystem, RenameReplacesTheTarget) {
+  TempDir dir;
+  WriteBytes(dir / "new", "novo");
+  WriteBytes(dir / "old", "velho");
+  platform::RenameFile(dir / "new", dir / "old");
+  EXPECT_EQ(ReadBytes(dir / "old"), "novo");
+  EXPECT_FALSE(platform::FileExists(dir / "new"));
+}

@@ -1,0 +1,37 @@
+// Real files in a fresh temporary folder for tests.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace testing_support {
+
+// A temporary folder, removed with everything in it when the object dies.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& Path() const { return path_; }
+  // `name` under the folder.
+  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+
+// Runs `body` in a child process that has no privileges over files it does
+// not own (as root, the child becomes "nobody"), and returns its exit status.
+// Lets permission tests run the same way for root and for other users.
+int RunUnprivileged(const std::function<int()>& body);
+
+// Makes the temporary folder readable and searchable by others, so that an
+// unprivileged child can reach what lies in it.
+void OpenUpForOthers(const TempDir& dir);
+
+}  // namespace testing_support
