@@ -7,6 +7,10 @@ WordTable DictionaryTable;
 
 namespace {
 
+char FoldByte(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
 // A word with A to Z folded to a to z; short words are folded on the stack
 // because every word of a text is looked up.
 class FoldedWord {
@@ -17,10 +21,7 @@ class FoldedWord {
       long_.resize(word.size());
       out = long_.data();
     }
-    for (std::size_t i = 0; i < word.size(); ++i) {
-      char c = word[i];
-      out[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-    }
+    for (std::size_t i = 0; i < word.size(); ++i) out[i] = FoldByte(word[i]);
     view_ = std::string_view(out, word.size());
   }
   FoldedWord(const FoldedWord&) = delete;
@@ -36,14 +37,28 @@ class FoldedWord {
 
 }  // namespace
 
-void ClearDictionary() { DictionaryTable.Clear(); }
+std::string FoldCase(std::string_view word) {
+  std::string folded(word);
+  for (char& c : folded) c = FoldByte(c);
+  return folded;
+}
+
+void ClearDictionary() {
+  DictionaryTable.Clear();
+}
 
 // The entries live in chunks owned by the table, so releasing the table
 // releases every entry with its string.
-void FreeDictionary() { DictionaryTable.Clear(); }
+void FreeDictionary() {
+  DictionaryTable.Clear();
+}
 
 void InsertWord(std::string_view word, std::uint8_t origin) {
   DictionaryTable.Insert(FoldedWord(word).View(), origin);
+}
+
+void PrefetchWord(std::string_view word) {
+  DictionaryTable.Prefetch(FoldedWord(word).View());
 }
 
 bool IsExcluded(std::string_view word, bool ignoreStored) {

@@ -5,11 +5,15 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "dictionary/WordTable.h"
 
 extern WordTable DictionaryTable;
+
+// `word` with A to Z folded to a to z, as the table holds it.
+std::string FoldCase(std::string_view word);
 
 // Makes every bucket empty.
 void ClearDictionary();
@@ -20,6 +24,9 @@ void FreeDictionary();
 // Adds the folded `word` with `origin` (0 or 1) unless the table holds it;
 // an entry keeps the origin it was given first.
 void InsertWord(std::string_view word, std::uint8_t origin);
+
+// A hint that `word` will be inserted or looked up soon (see WordTable).
+void PrefetchWord(std::string_view word);
 
 // True when `word`, as written in the text, is not to be reported: it is
 // held with origin 0, or with origin 1 and `ignoreStored` is true.

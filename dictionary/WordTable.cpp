@@ -4,17 +4,17 @@
 
 namespace {
 
-// Record layout in a chunk: the next record of the same bucket (5 bytes,
-// little endian, 0 for none), the origin (1 byte), the word's length
-// (LEB128) and the word's bytes.
-constexpr std::size_t NextBytes = 5;
+// An entry in a chunk: its origin (1 byte), its word's length (LEB128) and
+// the word's bytes.
 constexpr unsigned ChunkBits = 25;  // 32 MiB chunks
 constexpr std::uint64_t ChunkSize = std::uint64_t{1} << ChunkBits;
 constexpr unsigned OffsetBits = 40;
 constexpr std::uint64_t OffsetMask = (std::uint64_t{1} << OffsetBits) - 1;
 constexpr std::size_t InitialSlots = std::size_t{1} << 16;
 
-std::uint64_t Rotate(std::uint64_t x, unsigned bits) { return (x << bits) | (x >> (64 - bits)); }
+std::uint64_t Rotate(std::uint64_t x, unsigned bits) {
+  return (x << bits) | (x >> (64 - bits));
+}
 
 // A fast 64-bit hash of the word's bytes; only the index uses it.
 std::uint64_t StrongHash(std::string_view word) {
@@ -41,7 +41,9 @@ std::uint64_t StrongHash(std::string_view word) {
   return h;
 }
 
-std::uint64_t TagOf(std::uint64_t hash) { return hash >> OffsetBits; }
+std::uint64_t TagOf(std::uint64_t hash) {
+  return hash >> OffsetBits;
+}
 
 std::size_t LengthFieldSize(std::size_t length) {
   std::size_t bytes = 1;
@@ -52,19 +54,9 @@ std::size_t LengthFieldSize(std::size_t length) {
   return bytes;
 }
 
-std::uint64_t ReadNext(const unsigned char* record) {
-  std::uint64_t next = 0;
-  for (std::size_t i = 0; i < NextBytes; ++i) next |= std::uint64_t{record[i]} << (8 * i);
-  return next;
-}
-
-void WriteNext(unsigned char* record, std::uint64_t next) {
-  for (std::size_t i = 0; i < NextBytes; ++i) record[i] = static_cast<unsigned char>(next >> (8 * i));
-}
-
-// The word of a record, and the record's total size.
+// The word of an entry, and the entry's total size.
 std::string_view RecordWord(const unsigned char* record, std::size_t* recordSize = nullptr) {
-  const unsigned char* p = record + NextBytes + 1;
+  const unsigned char* p = record + 1;
   std::size_t length = 0;
   for (unsigned shift = 0;; shift += 7) {
     length |= std::size_t{*p & 0x7Fu} << shift;
@@ -72,6 +64,17 @@ std::string_view RecordWord(const unsigned char* record, std::size_t* recordSize
   }
   if (recordSize != nullptr) *recordSize = static_cast<std::size_t>(p - record) + length;
   return std::string_view(reinterpret_cast<const char*>(p), length);
+}
+
+// The slot of `hash`, or of its entry: the first empty slot from its home on,
+// or the one holding an entry for which `holds` is true.
+template <typename Holds>
+std::size_t Probe(const std::uint64_t* slots, std::size_t mask, std::uint64_t hash, Holds holds) {
+  std::uint64_t tag = TagOf(hash);
+  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    std::uint64_t entry = slots[slot];
+    if (entry == 0 || ((entry >> OffsetBits) == tag && holds(entry & OffsetMask))) return slot;
+  }
 }
 
 }  // namespace
@@ -82,60 +85,50 @@ int HashWord(std::string_view folded) {
   return static_cast<int>(sum % TableSize) + 1;
 }
 
-WordTable::WordTable() { Clear(); }
+WordTable::WordTable() {
+  Clear();
+}
 
 void WordTable::Clear() {
   chunks_.clear();
   chunkUsed_.clear();
-  slots_.assign(InitialSlots, 0);
-  heads_.assign(TableSize + 1, 0);
-  tails_.assign(TableSize + 1, 0);
+  slots_ = platform::LargeBlock(InitialSlots * sizeof(std::uint64_t));
+  slotCount_ = InitialSlots;
   count_ = 0;
 }
 
 const unsigned char* WordTable::RecordAt(Offset offset) const {
   std::uint64_t position = offset - 1;
-  return chunks_[position >> ChunkBits].get() + (position & (ChunkSize - 1));
-}
-
-unsigned char* WordTable::RecordAt(Offset offset) {
-  std::uint64_t position = offset - 1;
-  return chunks_[position >> ChunkBits].get() + (position & (ChunkSize - 1));
-}
-
-bool WordTable::RecordHolds(Offset offset, std::string_view folded) const {
-  return RecordWord(RecordAt(offset)) == folded;
+  return chunks_[position >> ChunkBits].Data() + (position & (ChunkSize - 1));
 }
 
 WordTable::Offset WordTable::AppendRecord(std::string_view folded, std::uint8_t origin) {
-  std::size_t size = NextBytes + 1 + LengthFieldSize(folded.size()) + folded.size();
+  std::size_t size = 1 + LengthFieldSize(folded.size()) + folded.size();
   std::size_t chunk;
   std::size_t position = 0;
   if (size > ChunkSize) {
-    // A record longer than a chunk gets a buffer of its own that takes the
+    // An entry longer than a chunk gets a block of its own that takes the
     // places of as many chunks, so offsets stay plain positions.
     chunk = chunks_.size();
-    chunks_.emplace_back(new unsigned char[size]);
+    chunks_.emplace_back(size);
     chunkUsed_.push_back(size);
     for (std::size_t places = (size + ChunkSize - 1) / ChunkSize; places > 1; --places) {
       chunks_.emplace_back();
       chunkUsed_.push_back(0);
     }
   } else {
-    if (chunks_.empty() || !chunks_.back() || chunkUsed_.back() + size > ChunkSize) {
-      chunks_.emplace_back(new unsigned char[ChunkSize]);
+    if (chunks_.empty() || chunks_.back().Size() != ChunkSize ||
+        chunkUsed_.back() + size > ChunkSize) {
+      chunks_.emplace_back(ChunkSize);
       chunkUsed_.push_back(0);
     }
     chunk = chunks_.size() - 1;
     position = chunkUsed_[chunk];
     chunkUsed_[chunk] += size;
   }
-  Offset offset = ((std::uint64_t{chunk} << ChunkBits) | position) + 1;
-  unsigned char* record = chunks_[chunk].get() + position;
-
-  WriteNext(record, 0);
-  record[NextBytes] = origin;
-  unsigned char* p = record + NextBytes + 1;
+  unsigned char* record = chunks_[chunk].Data() + position;
+  record[0] = origin;
+  unsigned char* p = record + 1;
   std::size_t length = folded.size();
   do {
     unsigned char byte = length & 0x7F;
@@ -143,79 +136,86 @@ WordTable::Offset WordTable::AppendRecord(std::string_view folded, std::uint8_t 
     *p++ = byte | (length != 0 ? 0x80 : 0);
   } while (length != 0);
   std::memcpy(p, folded.data(), folded.size());
-  return offset;
+  return ((std::uint64_t{chunk} << ChunkBits) | position) + 1;
 }
 
-void WordTable::PlaceInIndex(std::vector<std::uint64_t>& slots, std::uint64_t hash,
-                             Offset offset) const {
-  std::size_t mask = slots.size() - 1;
-  std::size_t slot = hash & mask;
-  while (slots[slot] != 0) slot = (slot + 1) & mask;
-  slots[slot] = (TagOf(hash) << OffsetBits) | offset;
-}
-
-void WordTable::GrowIndex() {
-  std::vector<std::uint64_t> grown(slots_.size() * 2, 0);
-  // Walking the chunks in order reads memory sequentially.
+template <typename Visit>
+void WordTable::ForEachRecord(Visit visit) const {
   for (std::size_t chunk = 0; chunk < chunks_.size(); ++chunk) {
-    if (!chunks_[chunk]) continue;
     std::size_t position = 0;
     while (position < chunkUsed_[chunk]) {
       std::size_t recordSize;
-      std::string_view word = RecordWord(chunks_[chunk].get() + position, &recordSize);
-      Offset offset = ((std::uint64_t{chunk} << ChunkBits) | position) + 1;
-      PlaceInIndex(grown, StrongHash(word), offset);
+      std::string_view word = RecordWord(chunks_[chunk].Data() + position, &recordSize);
+      visit(word, ((std::uint64_t{chunk} << ChunkBits) | position) + 1);
       position += recordSize;
     }
   }
-  slots_.swap(grown);
+}
+
+void WordTable::GrowIndex() {
+  std::size_t grownCount = slotCount_ * 2;
+  platform::LargeBlock grown(grownCount * sizeof(std::uint64_t));
+  std::uint64_t* slots = reinterpret_cast<std::uint64_t*>(grown.Data());
+  std::size_t mask = grownCount - 1;
+  auto place = [&](std::uint64_t hash, Offset offset) {
+    std::size_t slot = Probe(slots, mask, hash, [](Offset) { return false; });
+    slots[slot] = (TagOf(hash) << OffsetBits) | offset;
+  };
+  // The entries are read in order; their slots are fetched ahead of use,
+  // since each lands at a random place of the grown index.
+  constexpr std::size_t Ahead = 16;
+  std::uint64_t hashes[Ahead];
+  Offset offsets[Ahead];
+  std::size_t pending = 0;
+  ForEachRecord([&](std::string_view word, Offset offset) {
+    std::size_t i = pending % Ahead;
+    if (pending >= Ahead) place(hashes[i], offsets[i]);
+    hashes[i] = StrongHash(word);
+    offsets[i] = offset;
+    __builtin_prefetch(&slots[hashes[i] & mask], 1);
+    ++pending;
+  });
+  for (std::size_t done = pending > Ahead ? pending - Ahead : 0; done < pending; ++done) {
+    place(hashes[done % Ahead], offsets[done % Ahead]);
+  }
+  slots_ = std::move(grown);
+  slotCount_ = grownCount;
+}
+
+void WordTable::Prefetch(std::string_view folded) const {
+  __builtin_prefetch(&Slots()[StrongHash(folded) & (slotCount_ - 1)]);
 }
 
 int WordTable::Find(std::string_view folded) const {
-  std::uint64_t hash = StrongHash(folded);
-  std::uint64_t tag = TagOf(hash);
-  std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    std::uint64_t entry = slots_[slot];
-    if (entry == 0) return -1;
-    if ((entry >> OffsetBits) == tag && RecordHolds(entry & OffsetMask, folded)) {
-      return RecordAt(entry & OffsetMask)[NextBytes];
-    }
-  }
+  std::uint64_t* slots = Slots();
+  std::size_t slot = Probe(slots, slotCount_ - 1, StrongHash(folded),
+                           [&](Offset offset) { return RecordWord(RecordAt(offset)) == folded; });
+  if (slots[slot] == 0) return -1;
+  return RecordAt(slots[slot] & OffsetMask)[0];
 }
 
 bool WordTable::Insert(std::string_view folded, std::uint8_t origin) {
   std::uint64_t hash = StrongHash(folded);
-  std::uint64_t tag = TagOf(hash);
-  std::size_t mask = slots_.size() - 1;
-  std::size_t slot = hash & mask;
-  for (;; slot = (slot + 1) & mask) {
-    std::uint64_t entry = slots_[slot];
-    if (entry == 0) break;
-    if ((entry >> OffsetBits) == tag && RecordHolds(entry & OffsetMask, folded)) return false;
-  }
-  Offset offset = AppendRecord(folded, origin);
-  slots_[slot] = (tag << OffsetBits) | offset;
-
-  int bucket = HashWord(folded);
-  if (tails_[bucket] == 0) {
-    heads_[bucket] = offset;
-  } else {
-    WriteNext(RecordAt(tails_[bucket]), offset);
-  }
-  tails_[bucket] = offset;
-
+  std::uint64_t* slots = Slots();
+  std::size_t slot = Probe(slots, slotCount_ - 1, hash,
+                           [&](Offset offset) { return RecordWord(RecordAt(offset)) == folded; });
+  if (slots[slot] != 0) return false;
+  slots[slot] = (TagOf(hash) << OffsetBits) | AppendRecord(folded, origin);
   ++count_;
-  if (count_ * 10 > slots_.size() * 7) GrowIndex();
+  if (count_ * 10 > slotCount_ * 7) GrowIndex();
   return true;
+}
+
+void WordTable::ForEachEntry(const std::function<void(const bloco&)>& visit) const {
+  ForEachRecord([&](std::string_view word, Offset offset) {
+    visit(bloco{word, RecordAt(offset)[0]});
+  });
 }
 
 std::vector<bloco> WordTable::Chain(int bucket) const {
   std::vector<bloco> chain;
-  for (Offset offset = heads_[bucket]; offset != 0;) {
-    const unsigned char* record = RecordAt(offset);
-    chain.push_back(bloco{RecordWord(record), record[NextBytes]});
-    offset = ReadNext(record);
-  }
+  ForEachEntry([&](const bloco& entry) {
+    if (HashWord(entry.Word) == bucket) chain.push_back(entry);
+  });
   return chain;
 }

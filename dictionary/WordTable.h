@@ -1,18 +1,22 @@
 // Storage of the dictionary table: folded words with their origin, grouped
 // in the fixed buckets of HashWord, each bucket in insertion order.
 //
-// The words live in large chunks owned by the table rather than in one
-// allocation each; a second, open-addressed index over a 64-bit hash of the
-// word finds an entry without walking its bucket, which at millions of
-// entries holds a hundred or more words. Every answer is the one a walk of
-// the bucket would give, because a folded word is held at most once.
+// The entries live one behind the other, in insertion order, in large chunks
+// owned by the table, rather than in one allocation each: the chain of a
+// bucket is the sequence of the entries whose words hash to it, oldest first.
+// An open-addressed index over a second, 64-bit hash of the word finds an
+// entry without walking its bucket, which at millions of entries holds a
+// hundred or more words. Every answer is the one a walk of the bucket would
+// give, because a folded word is held at most once.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <functional>
 #include <string_view>
 #include <vector>
+
+#include "platform/Memory.h"
 
 // Number of buckets of the dictionary table; prime, never changes.
 inline constexpr int TableSize = 100003;
@@ -35,11 +39,21 @@ class WordTable {
   // Adds `folded` with `origin` unless the table holds it already; true when added.
   bool Insert(std::string_view folded, std::uint8_t origin);
 
+  // Starts fetching the memory that Insert or Find of `folded` will read.
+  // A hint only: bulk loaders call it some words ahead, so that the index's
+  // cache misses overlap instead of following one another.
+  void Prefetch(std::string_view folded) const;
+
   // The origin of `folded`, or -1 when the table does not hold it.
   int Find(std::string_view folded) const;
 
-  // The entries of `bucket` (1 to TableSize), oldest first.
+  // The entries of `bucket` (1 to TableSize), oldest first. Walks the whole
+  // table: meant for checks, not for lookups.
   std::vector<bloco> Chain(int bucket) const;
+
+  // Calls `visit` for every entry in the order of insertion, which is also
+  // the order of every bucket's chain.
+  void ForEachEntry(const std::function<void(const bloco&)>& visit) const;
 
   std::size_t Count() const { return count_; }
 
@@ -47,19 +61,19 @@ class WordTable {
   void Clear();
 
  private:
-  using Offset = std::uint64_t;  // position of a record in the chunks, plus 1; 0 is none
+  using Offset = std::uint64_t;  // position of an entry in the chunks, plus 1; 0 is none
 
   Offset AppendRecord(std::string_view folded, std::uint8_t origin);
   const unsigned char* RecordAt(Offset offset) const;
-  unsigned char* RecordAt(Offset offset);
-  bool RecordHolds(Offset offset, std::string_view folded) const;
-  void PlaceInIndex(std::vector<std::uint64_t>& slots, std::uint64_t hash, Offset offset) const;
+  // Calls visit(word, offset) for every entry, in insertion order.
+  template <typename Visit>
+  void ForEachRecord(Visit visit) const;
+  std::uint64_t* Slots() const { return reinterpret_cast<std::uint64_t*>(slots_.Data()); }
   void GrowIndex();
 
-  std::vector<std::unique_ptr<unsigned char[]>> chunks_;
-  std::vector<std::size_t> chunkUsed_;  // bytes of records in each chunk
-  std::vector<std::uint64_t> slots_;    // hash tag (high 24 bits) and record offset (low 40 bits)
-  std::vector<Offset> heads_;           // per bucket: first record
-  std::vector<Offset> tails_;           // per bucket: last record, to link behind it
+  std::vector<platform::LargeBlock> chunks_;
+  std::vector<std::size_t> chunkUsed_;  // bytes of entries in each chunk
+  platform::LargeBlock slots_;          // per slot: hash tag (high 24 bits), entry offset (low 40)
+  std::size_t slotCount_ = 0;           // a power of two
   std::size_t count_ = 0;
 };

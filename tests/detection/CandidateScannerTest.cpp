@@ -70,13 +70,16 @@ TEST(IsWordChar, HoldsExactlyTheLettersHyphenAndTwentyFiveAccentedPairs) {
     EXPECT_TRUE(IsWordChar(c)) << int{c};
   }
   // Digits, apostrophes, underscore, ñ Ñ ß å æ ø ª º š ž œ and blanks are not.
-  for (unsigned char c : std::string("09'\x92_\xF1\xD1\xDF\xE5\xC5\xE6\xF8\xAA\xBA\x9A\x9E\x9C \t")) {
+  for (unsigned char c :
+       std::string("09'\x92_\xF1\xD1\xDF\xE5\xC5\xE6\xF8\xAA\xBA\x9A\x9E\x9C \t")) {
     EXPECT_FALSE(IsWordChar(c)) << int{c};
   }
 }
 
 TEST_F(ScannerTest, EveryWordIsAMaximalRunOfWordCharacters) {
-  Scan("p\xF3s-moderno d'\xE1gua H2O Espa\xF1" "a COVID19 2024 - --- fim");
+  Scan(
+      "p\xF3s-moderno d'\xE1gua H2O Espa\xF1"
+      "a COVID19 2024 - --- fim");
   EXPECT_EQ(ListedTerms(), (Terms{"p\xF3s-moderno", "d", "\xE1gua", "H", "O", "Espa", "a", "COVID",
                                   "-", "---", "fim"}));
 }
@@ -86,12 +89,9 @@ TEST_F(ScannerTest, SentenceIsTheLineWithOneSpaceAppended) {
   InsertWord("novo", 0);
   Scan("Um blog novo\r\n\t  segunda\tlinha  \r\nblog no fim");
   std::vector<Found> expected = {
-      {"blog", "Um blog novo ", false},
-      {"segunda", "segunda\tlinha   ", false},
-      {"linha", "segunda\tlinha   ", false},
-      {"blog", "blog no fim ", false},
-      {"no", "blog no fim ", false},
-      {"fim", "blog no fim ", false},
+      {"blog", "Um blog novo ", false},      {"segunda", "segunda\tlinha   ", false},
+      {"linha", "segunda\tlinha   ", false}, {"blog", "blog no fim ", false},
+      {"no", "blog no fim ", false},         {"fim", "blog no fim ", false},
   };
   EXPECT_EQ(ListedCandidates(), expected);
 }
@@ -131,7 +131,9 @@ TEST_F(ScannerTest, EmptyAndBlankFilesGiveNothing) {
 }
 
 TEST_F(ScannerTest, ByteTwentySixEndsTheText) {
-  Scan("antes\r\nmeio\x1A" "depois\r\nmais");
+  Scan(
+      "antes\r\nmeio\x1A"
+      "depois\r\nmais");
   EXPECT_EQ(ListedTerms(), (Terms{"antes", "meio"}));
 }
 

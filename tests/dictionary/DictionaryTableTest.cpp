@@ -129,27 +129,32 @@ TEST_F(DictionaryTableTest, VeryLongWordsAreFoundByEveryOperation) {
 }
 
 TEST_F(DictionaryTableTest, ManyWordsStayFoundAsTheIndexGrows) {
-  // Enough words to grow the index several times and fill several chunks.
+  // Enough words to grow the index several times and fill two storage chunks.
   constexpr int Words = 400000;
-  for (int i = 0; i < Words; ++i) InsertWord("Palavra" + std::to_string(i), i % 2);
-  InsertWord("palavra7", 0);  // already held with origin 1
+  const std::string padding(80, 'z');
+  for (int i = 0; i < Words; ++i) InsertWord("Palavra" + std::to_string(i) + padding, i % 2);
+  InsertWord("palavra7" + padding, 0);  // already held with origin 1
   EXPECT_EQ(DictionaryTable.Count(), static_cast<std::size_t>(Words));
   for (int i = 0; i < Words; i += 7) {
-    std::string word = "palavra" + std::to_string(i);
+    std::string word = "palavra" + std::to_string(i) + padding;
     ASSERT_EQ(WordOrigin(word), i % 2) << word;
     ASSERT_FALSE(IsExcluded(word + "x", true)) << word;
   }
   // Every bucket holds its words in the order they were inserted.
+  std::vector<int> lastInBucket(TableSize + 1, -1);
   std::size_t total = 0;
-  for (int bucket = 1; bucket <= TableSize; ++bucket) {
-    int previous = -1;
-    for (const bloco& entry : DictionaryTable.Chain(bucket)) {
-      EXPECT_EQ(HashWord(entry.Word), bucket);
-      int number = std::stoi(std::string(entry.Word.substr(7)));
-      EXPECT_LT(previous, number);
-      previous = number;
-      ++total;
-    }
-  }
+  DictionaryTable.ForEachEntry([&](const bloco& entry) {
+    int number = std::stoi(std::string(entry.Word.substr(7)));
+    int& last = lastInBucket[HashWord(entry.Word)];
+    EXPECT_LT(last, number);
+    last = number;
+    ++total;
+  });
   EXPECT_EQ(total, static_cast<std::size_t>(Words));
+  std::vector<bloco> chain = DictionaryTable.Chain(HashWord("palavra12345" + padding));
+  ASSERT_FALSE(chain.empty());
+  for (std::size_t i = 1; i < chain.size(); ++i) {
+    EXPECT_LT(std::stoi(std::string(chain[i - 1].Word.substr(7))),
+              std::stoi(std::string(chain[i].Word.substr(7))));
+  }
 }

@@ -53,9 +53,15 @@ TEST(LineReader, BlanksAreSkippedOnlyAtTheStartOfALine) {
 }
 
 TEST(LineReader, ByteTwentySixEndsTheFile) {
-  EXPECT_EQ(LinesOf("um\r\ndo\x1A" "is\r\ntres\r\n"), (Lines{"um", "do"}));
-  EXPECT_EQ(LinesOf("um\r\n  \x1A" "dois"), Lines{"um"});
-  EXPECT_EQ(LinesOf("\x1A" "casa"), Lines{});
+  EXPECT_EQ(LinesOf("um\r\ndo\x1A"
+                    "is\r\ntres\r\n"),
+            (Lines{"um", "do"}));
+  EXPECT_EQ(LinesOf("um\r\n  \x1A"
+                    "dois"),
+            Lines{"um"});
+  EXPECT_EQ(LinesOf("\x1A"
+                    "casa"),
+            Lines{});
 }
 
 TEST(LineReader, KeepsEveryOtherByteOfALine) {

@@ -15,8 +15,8 @@ namespace testing_support {
 
 TempDir::TempDir() {
   const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") +
-                        "/lexavia-test-XXXXXX";
+  std::string pattern =
+      std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/lexavia-test-XXXXXX";
   std::vector<char> buffer(pattern.begin(), pattern.end());
   buffer.push_back('\0');
   if (mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
@@ -61,6 +61,8 @@ int RunUnprivileged(const std::function<int()>& body) {
   return WEXITSTATUS(status);
 }
 
-void OpenUpForOthers(const TempDir& dir) { chmod(dir.Path().c_str(), 0755); }
+void OpenUpForOthers(const TempDir& dir) {
+  chmod(dir.Path().c_str(), 0755);
+}
 
 }  // namespace testing_support
