@@ -1,0 +1,17 @@
+# Installs the Debian packages a command needs, and only those that are
+# missing, so that a machine that has them all goes on at once.
+# Usage: ensure_packages PACKAGE...
+ensure_packages() {
+  local missing=() package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing ${missing[*]}"
+  apt-get update -q
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+}
+
+# What building Lexavia and its tests needs.
+BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3)

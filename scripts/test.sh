@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds Lexavia with every warning as an error, runs every test, then runs
+# the unit tests again in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Run as root on Debian 12: it installs what is
+# missing.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/packages.sh"
+ensure_packages "${BUILD_PACKAGES[@]}"
+
+jobs=$(nproc)
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$root/build" -j "$jobs"
+(cd "$root/build" && ctest --output-on-failure -j "$jobs")
+
+cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLEXAVIA_SANITIZE=ON \
+  -DLEXAVIA_BENCHMARKS=OFF
+cmake --build "$root/build-sanitize" -j "$jobs"
+(cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs" -L unit)
