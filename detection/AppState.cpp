@@ -1,0 +1,3 @@
+#include "detection/AppState.h"
+
+std::string AppDir;

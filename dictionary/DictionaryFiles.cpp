@@ -1,0 +1,117 @@
+#include "dictionary/DictionaryFiles.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "detection/AppState.h"
+#include "detection/CandidateList.h"
+#include "detection/StatusLine.h"
+#include "dictionary/DictionaryTable.h"
+#include "platform/TextFile.h"
+
+bool MainDictionaryLoaded = false;
+
+namespace {
+
+constexpr std::string_view MainDictionaryPath = "/dicionarios/dicionario_principal.txt";
+constexpr std::string_view UserDictionaryPath = "/dicionarios/dicionario_usuario.txt";
+
+// "Status do software: carregando dicionários... N palavras carregadas",
+// built in place: the loader shows it millions of times.
+class LoadCountText {
+ public:
+  std::string_view For(std::uint64_t count) {
+    char* digits = text_.data() + Prefix.size();
+    char* end = std::to_chars(digits, digits + 20, count).ptr;
+    end = std::copy(Suffix.begin(), Suffix.end(), end);
+    return std::string_view(text_.data(), static_cast<std::size_t>(end - text_.data()));
+  }
+
+ private:
+  static constexpr std::string_view Prefix = "Status do software: carregando dicion\xE1rios... ";
+  static constexpr std::string_view Suffix = " palavras carregadas";
+  std::array<char, Prefix.size() + 20 + Suffix.size()> text_ = [] {
+    std::array<char, Prefix.size() + 20 + Suffix.size()> text{};
+    std::copy(Prefix.begin(), Prefix.end(), text.begin());
+    return text;
+  }();
+};
+
+// Reads one dictionary file into the table, counting its entries on from
+// `count`. Entries are read a few ahead of their insertion so that the
+// table can fetch their places in advance.
+void ReadDictionary(const std::string& path, std::uint8_t origin, std::uint64_t& count,
+                    LoadCountText& status) {
+  constexpr std::size_t Ahead = 8;
+  platform::LineReader reader(path);
+  std::array<std::string, Ahead> pending;
+  std::size_t read = 0;
+  std::size_t inserted = 0;
+  auto insertNext = [&] {
+    InsertWord(pending[inserted % Ahead], origin);
+    ++inserted;
+    ShowStatus(status.For(++count));
+  };
+  try {
+    for (;;) {
+      if (read - inserted < Ahead) {
+        std::string& entry = pending[read % Ahead];
+        if (reader.NextLine(entry)) {
+          PrefetchWord(entry);
+          ++read;
+          continue;
+        }
+        break;
+      }
+      insertNext();
+    }
+  } catch (...) {
+    // What was read before the failure still enters the table.
+    while (inserted < read) insertNext();
+    throw;
+  }
+  while (inserted < read) insertNext();
+  reader.Close();
+}
+
+}  // namespace
+
+void LoadDictionaries() {
+  LoadCountText status;
+  std::uint64_t count = 0;
+  if (!MainDictionaryLoaded) {
+    ReadDictionary(AppDir + std::string(MainDictionaryPath), 0, count, status);
+    MainDictionaryLoaded = true;
+  }
+  ReadDictionary(AppDir + std::string(UserDictionaryPath), 1, count, status);
+}
+
+void StoreCandidates(bool storeNew) {
+  if (!storeNew) return;
+  platform::AppendFile file(AppDir + std::string(UserDictionaryPath));
+
+  std::string block;
+  std::vector<std::string_view> newWords;
+  std::unordered_set<std::string> seen;  // folded, so that case variants count once
+  for (const neo* record = CandidateList.Head; record != nullptr; record = record->Next) {
+    if (WordOrigin(record->Term) != 0 || !seen.insert(FoldCase(record->Term)).second) continue;
+    newWords.push_back(record->Term);
+    block += record->Term;
+    block += "\r\n";
+  }
+  if (!block.empty()) {
+    // A last entry without a line break must not be joined to the first new word.
+    if (file.Size() > 0) {
+      unsigned char last = file.LastByte();
+      if (last != '\r' && last != '\n') block.insert(0, "\r\n");
+    }
+    file.AppendBlock(block);
+  }
+  file.Close();
+  for (std::string_view word : newWords) InsertWord(word, 1);
+}

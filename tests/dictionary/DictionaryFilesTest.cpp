@@ -1,0 +1,224 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "detection/AppState.h"
+#include "detection/CandidateList.h"
+#include "detection/StatusLine.h"
+#include "dictionary/DictionaryFiles.h"
+#include "dictionary/DictionaryTable.h"
+#include "platform/FileError.h"
+#include "support/TempDir.h"
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+namespace {
+
+const std::string CountPrefix = "Status do software: carregando dicion\xE1rios... ";
+
+class DictionaryFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AppDir = dir_.Path();
+    MainDictionaryLoaded = false;
+    ClearDictionary();
+    FreeCandidates();
+    mkdir((dir_ / "dicionarios").c_str(), 0755);
+    SetStatusSink([this](std::string_view text) { statuses_.emplace_back(text); });
+  }
+  void TearDown() override {
+    SetStatusSink(nullptr);
+    FreeCandidates();
+    FreeDictionary();
+  }
+
+  void WriteMain(const std::string& bytes) { WriteBytes(mainPath_, bytes); }
+  void WriteUser(const std::string& bytes) { WriteBytes(userPath_, bytes); }
+
+  std::string FileErrorOf(void (*operation)()) {
+    try {
+      operation();
+    } catch (const platform::FileError& error) {
+      return error.what();
+    }
+    return "no error";
+  }
+
+  void Candidates(const std::vector<std::string>& terms) {
+    auto sentence = std::make_shared<const std::string>("frase ");
+    for (const std::string& term : terms) AddCandidate(term, sentence);
+  }
+
+  TempDir dir_;
+  std::string mainPath_ = dir_ / "dicionarios/dicionario_principal.txt";
+  std::string userPath_ = dir_ / "dicionarios/dicionario_usuario.txt";
+  std::vector<std::string> statuses_;
+};
+
+}  // namespace
+
+TEST_F(DictionaryFilesTest, EntriesFollowTheLineRules) {
+  WriteMain(
+      "casa\r\nmesa\n\r\n  cadeira  \rporta\tlarga\r\n\xEF\xBB\xBFjanela\r\nfim\x1A"
+      "depois\r\n");
+  WriteUser("");
+  LoadDictionaries();
+  EXPECT_TRUE(IsExcluded("casa", false));
+  EXPECT_TRUE(IsExcluded("mesa", false));
+  EXPECT_FALSE(IsExcluded("cadeira", false));  // the entry is "cadeira  "
+  EXPECT_TRUE(IsExcluded("cadeira  ", false));
+  EXPECT_TRUE(IsExcluded("porta\tlarga", false));
+  EXPECT_FALSE(IsExcluded("janela", false));  // the byte-order mark belongs to the entry
+  EXPECT_TRUE(IsExcluded("\xEF\xBB\xBFjanela", false));
+  EXPECT_TRUE(IsExcluded("fim", false));
+  EXPECT_FALSE(IsExcluded("depois", false));
+  EXPECT_EQ(DictionaryTable.Count(), 6u);
+}
+
+TEST_F(DictionaryFilesTest, OneRunningCountCoversBothFilesAndLaterRunsOnlyTheUserOne) {
+  WriteMain("um\r\ndois\r\ntres");
+  WriteUser("blog\r\nblog\r\n");
+  LoadDictionaries();
+  std::vector<std::string> expected;
+  for (int i = 1; i <= 5; ++i)
+    expected.push_back(CountPrefix + std::to_string(i) + " palavras carregadas");
+  EXPECT_EQ(statuses_, expected);
+  EXPECT_TRUE(MainDictionaryLoaded);
+  EXPECT_EQ(DictionaryTable.Count(), 4u);
+  EXPECT_EQ(WordOrigin("blog"), 1);
+
+  // The main dictionary is not read again: it may even be gone.
+  ASSERT_EQ(unlink(mainPath_.c_str()), 0);
+  statuses_.clear();
+  LoadDictionaries();
+  EXPECT_EQ(statuses_.back(), CountPrefix + "2 palavras carregadas");
+  EXPECT_EQ(statuses_.size(), 2u);
+}
+
+TEST_F(DictionaryFilesTest, CountTextIsExactForLargeCounts) {
+  std::string entries;
+  for (int i = 0; i < 1500; ++i) entries += "w" + std::to_string(i) + "\r\n";
+  WriteMain(entries);
+  WriteUser("");
+  LoadDictionaries();
+  ASSERT_EQ(statuses_.size(), 1500u);
+  EXPECT_EQ(statuses_.back(),
+            "Status do software: carregando dicion\xE1rios... 1500 palavras carregadas");
+}
+
+TEST_F(DictionaryFilesTest, EmptyFilesLeaveTheStatusUntouched) {
+  WriteMain("");
+  WriteUser("\r\n  \r\n");
+  LoadDictionaries();
+  EXPECT_TRUE(statuses_.empty());
+  EXPECT_TRUE(MainDictionaryLoaded);
+}
+
+TEST_F(DictionaryFilesTest, TheMainDictionaryDecidesTheOriginOfAWordInBothFiles) {
+  WriteMain("Blog\r\n");
+  WriteUser("blog\r\ntuitar\r\n");
+  LoadDictionaries();
+  EXPECT_TRUE(IsExcluded("blog", false));
+  EXPECT_FALSE(IsExcluded("tuitar", false));
+  EXPECT_TRUE(IsExcluded("tuitar", true));
+}
+
+TEST_F(DictionaryFilesTest, AMissingMainDictionaryFailsBeforeTheUserOneIsRead) {
+  WriteUser("blog\r\n");
+  EXPECT_EQ(FileErrorOf(LoadDictionaries), "File not found");
+  EXPECT_FALSE(MainDictionaryLoaded);
+  EXPECT_EQ(WordOrigin("blog"), 0);
+  EXPECT_TRUE(statuses_.empty());
+
+  WriteMain("casa\r\n");
+  LoadDictionaries();
+  EXPECT_TRUE(MainDictionaryLoaded);
+  EXPECT_TRUE(IsExcluded("casa", false));
+  EXPECT_EQ(WordOrigin("blog"), 1);
+}
+
+TEST_F(DictionaryFilesTest, AMissingFolderOrUserDictionaryIsAFileError) {
+  WriteMain("casa\r\n");
+  EXPECT_EQ(FileErrorOf(LoadDictionaries), "File not found");
+  EXPECT_TRUE(MainDictionaryLoaded);  // the main file was read completely
+  EXPECT_TRUE(IsExcluded("casa", false));
+
+  AppDir = dir_ / "elsewhere";
+  MainDictionaryLoaded = false;
+  EXPECT_EQ(FileErrorOf(LoadDictionaries), "Invalid filename");
+}
+
+TEST_F(DictionaryFilesTest, StoresNewWordsOnceInTheCaseOfTheirFirstOccurrence) {
+  WriteMain("casa\r\n");
+  WriteUser("blog\r\n");
+  LoadDictionaries();
+  Candidates({"Blogueiro", "tuitar", "blogueiro", "blog", "BLOG", "Tuitar"});
+  StoreCandidates(true);
+  EXPECT_EQ(ReadBytes(userPath_), "blog\r\nBlogueiro\r\ntuitar\r\n");
+  EXPECT_EQ(WordOrigin("blogueiro"), 1);
+  EXPECT_EQ(WordOrigin("TUITAR"), 1);
+
+  // A second store of the same candidates writes nothing.
+  StoreCandidates(true);
+  EXPECT_EQ(ReadBytes(userPath_), "blog\r\nBlogueiro\r\ntuitar\r\n");
+}
+
+TEST_F(DictionaryFilesTest, NotStoringTouchesNeitherFileNorTable) {
+  Candidates({"tuitar"});
+  EXPECT_NO_THROW(StoreCandidates(false));  // the user dictionary does not even exist
+  EXPECT_EQ(WordOrigin("tuitar"), 0);
+}
+
+TEST_F(DictionaryFilesTest, StoringNeedsTheUserDictionaryEvenWithoutCandidates) {
+  EXPECT_EQ(FileErrorOf([] { StoreCandidates(true); }), "File not found");
+  WriteUser("blog");
+  StoreCandidates(true);
+  EXPECT_EQ(ReadBytes(userPath_), "blog");
+}
+
+TEST_F(DictionaryFilesTest, ALastEntryWithoutLineBreakIsNotJoinedToTheFirstStoredWord) {
+  WriteUser("blog");
+  Candidates({"tuitar"});
+  StoreCandidates(true);
+  EXPECT_EQ(ReadBytes(userPath_), "blog\r\ntuitar\r\n");
+
+  WriteUser("blog\x1A");  // words stored behind a byte 26 are never read back
+  FreeCandidates();
+  Candidates({"vlogar"});
+  StoreCandidates(true);
+  EXPECT_EQ(ReadBytes(userPath_), "blog\x1A\r\nvlogar\r\n");
+}
+
+TEST_F(DictionaryFilesTest, AFailedAppendLeavesFileAndTableAsTheyWere) {
+  WriteUser("blog\r\n");
+  Candidates({"tuitar", "blogueiro", "vlogar"});
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit = {16, 16};  // room for part of the block only
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(10);
+    try {
+      StoreCandidates(true);
+    } catch (const platform::FileError& error) {
+      bool tableUnchanged = WordOrigin("tuitar") == 0 && WordOrigin("vlogar") == 0;
+      _exit(std::string(error.what()).rfind("I/O error ", 0) == 0 && tableUnchanged ? 0 : 1);
+    }
+    _exit(2);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(ReadBytes(userPath_), "blog\r\n");
+}
