@@ -6,9 +6,7 @@ namespace {
 StatusSink registeredSink;
 }
 
-void SetStatusSink(StatusSink sink) {
-  registeredSink = std::move(sink);
-}
+void SetStatusSink(StatusSink sink) { registeredSink = std::move(sink); }
 
 void ShowStatus(std::string_view text) {
   if (registeredSink) registeredSink(text);

@@ -7,9 +7,7 @@ WordTable DictionaryTable;
 
 namespace {
 
-char FoldByte(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-}
+char FoldByte(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
 
 // A word with A to Z folded to a to z; short words are folded on the stack
 // because every word of a text is looked up.
@@ -43,23 +41,17 @@ std::string FoldCase(std::string_view word) {
   return folded;
 }
 
-void ClearDictionary() {
-  DictionaryTable.Clear();
-}
+void ClearDictionary() { DictionaryTable.Clear(); }
 
 // The entries live in chunks owned by the table, so releasing the table
 // releases every entry with its string.
-void FreeDictionary() {
-  DictionaryTable.Clear();
-}
+void FreeDictionary() { DictionaryTable.Clear(); }
 
 void InsertWord(std::string_view word, std::uint8_t origin) {
   DictionaryTable.Insert(FoldedWord(word).View(), origin);
 }
 
-void PrefetchWord(std::string_view word) {
-  DictionaryTable.Prefetch(FoldedWord(word).View());
-}
+void PrefetchWord(std::string_view word) { DictionaryTable.Prefetch(FoldedWord(word).View()); }
 
 bool IsExcluded(std::string_view word, bool ignoreStored) {
   int origin = DictionaryTable.Find(FoldedWord(word).View());

@@ -12,9 +12,7 @@ constexpr unsigned OffsetBits = 40;
 constexpr std::uint64_t OffsetMask = (std::uint64_t{1} << OffsetBits) - 1;
 constexpr std::size_t InitialSlots = std::size_t{1} << 16;
 
-std::uint64_t Rotate(std::uint64_t x, unsigned bits) {
-  return (x << bits) | (x >> (64 - bits));
-}
+std::uint64_t Rotate(std::uint64_t x, unsigned bits) { return (x << bits) | (x >> (64 - bits)); }
 
 // A fast 64-bit hash of the word's bytes; only the index uses it.
 std::uint64_t StrongHash(std::string_view word) {
@@ -41,9 +39,7 @@ std::uint64_t StrongHash(std::string_view word) {
   return h;
 }
 
-std::uint64_t TagOf(std::uint64_t hash) {
-  return hash >> OffsetBits;
-}
+std::uint64_t TagOf(std::uint64_t hash) { return hash >> OffsetBits; }
 
 std::size_t LengthFieldSize(std::size_t length) {
   std::size_t bytes = 1;
@@ -85,9 +81,7 @@ int HashWord(std::string_view folded) {
   return static_cast<int>(sum % TableSize) + 1;
 }
 
-WordTable::WordTable() {
-  Clear();
-}
+WordTable::WordTable() { Clear(); }
 
 void WordTable::Clear() {
   chunks_.clear();

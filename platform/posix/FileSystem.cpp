@@ -25,9 +25,7 @@ bool FileExists(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool DeleteFile(const std::string& path) {
-  return unlink(path.c_str()) == 0;
-}
+bool DeleteFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 void RenameFile(const std::string& from, const std::string& to) {
   if (std::rename(from.c_str(), to.c_str()) != 0) throw FileError::FromErrno(errno, to);

@@ -44,12 +44,8 @@ void WriteAll(int fd, const char* bytes, std::size_t size) {
   }
 }
 
-bool IsLineBreak(char c) {
-  return c == '\r' || c == '\n';
-}
-bool IsBlankOrBreak(char c) {
-  return c == ' ' || c == '\t' || IsLineBreak(c);
-}
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsBlankOrBreak(char c) { return c == ' ' || c == '\t' || IsLineBreak(c); }
 
 }  // namespace
 

@@ -61,8 +61,6 @@ int RunUnprivileged(const std::function<int()>& body) {
   return WEXITSTATUS(status);
 }
 
-void OpenUpForOthers(const TempDir& dir) {
-  chmod(dir.Path().c_str(), 0755);
-}
+void OpenUpForOthers(const TempDir& dir) { chmod(dir.Path().c_str(), 0755); }
 
 }  // namespace testing_support
