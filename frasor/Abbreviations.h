@@ -1,0 +1,16 @@
+// Words after which a full stop does not end a sentence.
+#pragma once
+
+#include <string_view>
+
+namespace frasor {
+
+// True when a full stop right after `word` (Windows-1252, without the stop)
+// keeps the sentence open although a blank and `nextWord`, which starts with
+// a capital or a digit, follow. Titles and abbreviations of Portuguese ("Sr",
+// "dra", "pág", "nº") do so before names and numbers, single capitals that
+// stand for names ("S", "D", "J") and initials ("H.R") before names; none
+// does before a word that opens sentences and is no name ("O", "Em", "Já").
+bool KeepsSentenceOpen(std::string_view word, std::string_view nextWord);
+
+}  // namespace frasor

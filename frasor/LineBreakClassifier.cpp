@@ -1,0 +1,77 @@
+#include "frasor/LineBreakClassifier.h"
+
+#include <algorithm>
+#include <array>
+
+namespace frasor {
+namespace {
+
+// Fewer breaks than this tell nothing about the layout.
+constexpr std::size_t FewestBreaksForWrapping = 3;
+constexpr std::size_t MostBreaksLookedAt = 64;
+// Plain text is wrapped at 60 to 80 columns, seldom above 132; longer
+// lines are paragraphs.
+constexpr std::size_t WidestWrapping = 200;
+
+bool FallsInsideSentence(const LineBreak& lineBreak) {
+  return !lineBreak.lineEndsWithMark || lineBreak.nextStartsLowercase;
+}
+
+// The line length that `rank` (0 to 1) of the nearby lines do not exceed.
+std::size_t LineLengthAtRank(std::span<const LineBreak> nearby, double rank) {
+  std::array<std::size_t, MostBreaksLookedAt> lengths{};
+  std::size_t count = std::min(nearby.size(), lengths.size());
+  for (std::size_t i = 0; i < count; ++i) lengths[i] = nearby[i].lineLength;
+  auto at = lengths.begin() + static_cast<std::ptrdiff_t>(static_cast<double>(count - 1) * rank);
+  std::nth_element(lengths.begin(), at, lengths.begin() + static_cast<std::ptrdiff_t>(count));
+  return *at;
+}
+
+// A line is full when its next word would not have fitted in `width`.
+bool IsFull(const LineBreak& lineBreak, std::size_t width) {
+  return lineBreak.lineLength + 1 + lineBreak.nextWordLength > width;
+}
+
+enum class Layout { Unknown, HardWrapped, ParagraphPerLine };
+
+// Hard-wrapped text breaks most of its lines inside sentences, and most of
+// them are full at a width of common use. Text with a paragraph per line
+// breaks them after a mark, except after headings, or has lines too long
+// for wrapping; a list has lines of any length.
+Layout LayoutOf(std::span<const LineBreak> nearby) {
+  if (nearby.size() < FewestBreaksForWrapping) {
+    bool tooLong = LineLengthAtRank(nearby, 1) > WidestWrapping;
+    return tooLong ? Layout::ParagraphPerLine : Layout::Unknown;
+  }
+  // Near the longest line, but not stretched by one unbreakable word.
+  std::size_t width = LineLengthAtRank(nearby, 0.9);
+  if (width > WidestWrapping) return Layout::ParagraphPerLine;
+  auto inside = std::count_if(nearby.begin(), nearby.end(), FallsInsideSentence);
+  auto full = std::count_if(nearby.begin(), nearby.end(), [width](const LineBreak& lineBreak) {
+    return IsFull(lineBreak, width);
+  });
+  bool wrapped = static_cast<std::size_t>(inside) * 2 > nearby.size() &&
+                 static_cast<std::size_t>(full) * 2 > nearby.size();
+  return wrapped ? Layout::HardWrapped : Layout::ParagraphPerLine;
+}
+
+}  // namespace
+
+bool IsHardBreak(std::span<const LineBreak> nearby, std::size_t index) {
+  const LineBreak& lineBreak = nearby[index];
+  switch (LayoutOf(nearby)) {
+    case Layout::ParagraphPerLine:
+      return true;
+    case Layout::Unknown:
+      return !lineBreak.nextStartsLowercase || lineBreak.lineEndsWithMark;
+    case Layout::HardWrapped:
+      break;
+  }
+  if (lineBreak.nextStartsLowercase) return false;
+  // A short line: its next word would have fitted, so the writer broke it.
+  // The width guessed from the median is rather too small than too large: too
+  // small only hides a short line, too large would break full ones.
+  return !IsFull(lineBreak, LineLengthAtRank(nearby, 0.5));
+}
+
+}  // namespace frasor

@@ -1,0 +1,63 @@
+// Joins the lines of a text into paragraphs: runs of text that no blank line
+// and no hard line break interrupt, with wrapped line breaks as spaces.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frasor/LineBreakClassifier.h"
+
+namespace frasor {
+
+using ParagraphSink = std::function<void(std::string_view paragraph)>;
+
+class ParagraphAssembler {
+ public:
+  explicit ParagraphAssembler(ParagraphSink sink) : sink_(std::move(sink)) {}
+
+  // Takes the next piece of the text (Windows-1252). Lines end at CR, LF or
+  // CR LF, which may fall between two pieces.
+  void Feed(std::string_view text);
+
+  // Ends the text: every paragraph not yet handed on goes to the sink.
+  void Finish();
+
+ private:
+  // The place of a line break in text_ whose kind is known (a blank line
+  // followed) or still to be decided from the breaks around it.
+  struct Separator {
+    std::size_t position;
+    bool afterBlankLine;
+    LineBreak lineBreak;
+  };
+
+  void EndLine();
+  void DecideBreaks(bool textEnded);
+  bool IsHard(std::size_t separator);
+  void EmitParagraph(std::size_t end);
+  void Compact();
+
+  ParagraphSink sink_;
+  // The current paragraph from paragraphStart_, then the lines whose breaks
+  // are undecided (each followed by a placeholder byte at its separator),
+  // then the line being read from lineStart_.
+  std::string text_;
+  std::size_t paragraphStart_ = 0;
+  std::size_t lineStart_ = 0;
+  bool afterCarriageReturn_ = false;
+  // The last complete non-blank line, while no blank line has followed it.
+  bool lineOpen_ = false;
+  std::size_t openLineEnd_ = 0;
+  std::size_t openLineLength_ = 0;
+  bool openLineEndsWithMark_ = false;
+
+  std::deque<Separator> pending_;
+  std::deque<LineBreak> decided_;  // the latest decided breaks, as context
+  std::vector<LineBreak> nearby_;
+};
+
+}  // namespace frasor
