@@ -9,9 +9,10 @@ namespace {
 // Fewer breaks than this tell nothing about the layout.
 constexpr std::size_t FewestBreaksForWrapping = 3;
 constexpr std::size_t MostBreaksLookedAt = 64;
-// Plain text is wrapped at 60 to 80 columns, seldom above 132; longer
-// lines are paragraphs.
+// Plain text is wrapped at 60 to 80 columns, seldom above 132 or below 30;
+// longer lines are paragraphs, and shorter ones the items of a list.
 constexpr std::size_t WidestWrapping = 200;
+constexpr std::size_t NarrowestWrapping = 30;
 
 bool FallsInsideSentence(const LineBreak& lineBreak) {
   return !lineBreak.lineEndsWithMark || lineBreak.nextStartsLowercase;
@@ -45,7 +46,7 @@ Layout LayoutOf(std::span<const LineBreak> nearby) {
   }
   // Near the longest line, but not stretched by one unbreakable word.
   std::size_t width = LineLengthAtRank(nearby, 0.9);
-  if (width > WidestWrapping) return Layout::ParagraphPerLine;
+  if (width > WidestWrapping || width < NarrowestWrapping) return Layout::ParagraphPerLine;
   auto inside = std::count_if(nearby.begin(), nearby.end(), FallsInsideSentence);
   auto full = std::count_if(nearby.begin(), nearby.end(), [width](const LineBreak& lineBreak) {
     return IsFull(lineBreak, width);

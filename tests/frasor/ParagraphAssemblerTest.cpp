@@ -1,0 +1,79 @@
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "frasor/ParagraphAssembler.h"
+
+namespace {
+
+using Paragraphs = std::vector<std::string>;
+
+// The paragraphs of `text`, fed in pieces of `pieceSize` bytes.
+Paragraphs Assemble(std::string_view text, std::size_t pieceSize = 1 << 20) {
+  Paragraphs paragraphs;
+  frasor::ParagraphAssembler assembler([&](std::string_view p) { paragraphs.emplace_back(p); });
+  for (std::size_t i = 0; i < text.size(); i += pieceSize)
+    assembler.Feed(text.substr(i, pieceSize));
+  assembler.Finish();
+  return paragraphs;
+}
+
+// Prose hard-wrapped at 40 columns, with a heading line and a short last line.
+constexpr std::string_view WrappedProse =
+    "A prefeitura informou ainda que a\n"
+    "Secretaria de Obras regularizou o\n"
+    "contrato e que a obra da pra\xE7"
+    "a segue o\n"
+    "cronograma. O incidente ocorreu na\n"
+    "cidade de Burgas, a leste da capital\n"
+    "Sofia, na manh\xE3 de ontem, segundo a\n"
+    "pol\xED"
+    "cia local.\n";
+
+}  // namespace
+
+TEST(ParagraphAssembler, BlankLinesAlwaysEndParagraphs) {
+  EXPECT_EQ(Assemble("Primeiro\n\nSegundo\r\n  \r\n\r\nTerceiro"),
+            (Paragraphs{"Primeiro", "Segundo", "Terceiro"}));
+}
+
+TEST(ParagraphAssembler, JoinsHardWrappedLinesWithSpaces) {
+  Paragraphs paragraphs = Assemble(WrappedProse);
+  ASSERT_EQ(paragraphs.size(), 1u);
+  EXPECT_NE(paragraphs[0].find("o contrato"), std::string::npos);
+  EXPECT_NE(paragraphs[0].find("capital Sofia,"), std::string::npos);
+  EXPECT_EQ(paragraphs[0].find('\n'), std::string::npos);
+}
+
+TEST(ParagraphAssembler, EndsAParagraphAtAShortLineOfWrappedProse) {
+  std::string text = "Resultados do ano\n" + std::string(WrappedProse);
+  Paragraphs paragraphs = Assemble(text);
+  ASSERT_EQ(paragraphs.size(), 2u);
+  EXPECT_EQ(paragraphs[0], "Resultados do ano");
+}
+
+TEST(ParagraphAssembler, TreatsEveryBreakOfParagraphPerLineTextAsAnEnd) {
+  std::string longLine(250, 'x');
+  EXPECT_EQ(Assemble("Um t\xEDtulo\n" + longLine + "\nmais um par\xE1grafo longo\n"),
+            (Paragraphs{"Um t\xEDtulo", longLine, "mais um par\xE1grafo longo"}));
+}
+
+TEST(ParagraphAssembler, TreatsShortLinesOfAListAsEnds) {
+  EXPECT_EQ(Assemble("Ano da Filmagem: 1999\nAno da Produ\xE7\xE3o: 2002\nDire\xE7\xE3o: "
+                     "Luiz Duarte\nElenco: Ana Lima e Rui Costa\n"),
+            (Paragraphs{"Ano da Filmagem: 1999", "Ano da Produ\xE7\xE3o: 2002",
+                        "Dire\xE7\xE3o: Luiz Duarte", "Elenco: Ana Lima e Rui Costa"}));
+}
+
+TEST(ParagraphAssembler, ContinuesALowerCaseLineWhenTheLayoutIsUnclear) {
+  EXPECT_EQ(Assemble("Ele foi\nembora cedo.\n"), Paragraphs{"Ele foi embora cedo."});
+}
+
+TEST(ParagraphAssembler, GivesTheSameResultWhateverThePieces) {
+  std::string text = "Resultados\r\n" + std::string(WrappedProse) + "\r\n\r\nFim\r";
+  Paragraphs whole = Assemble(text);
+  for (std::size_t pieceSize : {1u, 2u, 7u}) EXPECT_EQ(Assemble(text, pieceSize), whole);
+  EXPECT_EQ(whole.size(), 3u);
+}

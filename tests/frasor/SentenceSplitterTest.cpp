@@ -1,0 +1,101 @@
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "frasor/SentenceSplitter.h"
+
+namespace {
+
+using Sentences = std::vector<std::string>;
+
+Sentences Split(std::string_view paragraph) {
+  Sentences sentences;
+  frasor::SplitSentences(paragraph, [&](std::string_view s) { sentences.emplace_back(s); });
+  return sentences;
+}
+
+// Expects `text` to stay one sentence.
+void ExpectOneSentence(std::string_view text) {
+  EXPECT_EQ(Split(text), Sentences{std::string(text)});
+}
+
+}  // namespace
+
+TEST(SentenceSplitter, EndsSentencesAtMarksBeforeANewSentence) {
+  EXPECT_EQ(Split("Ele chegou. Ela saiu! Quem ficou? Ningu\xE9m."),
+            (Sentences{"Ele chegou.", "Ela saiu!", "Quem ficou?", "Ningu\xE9m."}));
+  EXPECT_EQ(Split("Esperou\x85 Depois foi embora."),
+            (Sentences{"Esperou\x85", "Depois foi embora."}));
+  EXPECT_EQ(Split("Foi em 2010. 30 pessoas vieram."),
+            (Sentences{"Foi em 2010.", "30 pessoas vieram."}));
+}
+
+TEST(SentenceSplitter, DropsBlanksAtTheEndsOfSentencesOnly) {
+  EXPECT_EQ(Split("  Um  dois.   Tr\xEAs\t"), (Sentences{"Um  dois.", "Tr\xEAs"}));
+  EXPECT_TRUE(Split(" \t ").empty());
+}
+
+TEST(SentenceSplitter, KeepsClosingQuotesAndBracketsWithTheSentence) {
+  EXPECT_EQ(Split("Ele disse: \"Vou.\" Ela riu."), (Sentences{"Ele disse: \"Vou.\"", "Ela riu."}));
+  EXPECT_EQ(Split("(Veja abaixo.) Depois veio."), (Sentences{"(Veja abaixo.)", "Depois veio."}));
+  EXPECT_EQ(Split("Ele disse \xAB"
+                  "chega!\xBB Ela calou."),
+            (Sentences{"Ele disse \xAB"
+                       "chega!\xBB",
+                       "Ela calou."}));
+}
+
+TEST(SentenceSplitter, KeepsNamesAfterTitlesAndInitialsInOneSentence) {
+  ExpectOneSentence("O Sr. Silva e a Sra. Costa vieram.");
+  ExpectOneSentence("Falou com o dr. Pedro e a Dra. Ana.");
+  ExpectOneSentence("O prof. Lima e o eng. Souza chegaram.");
+  ExpectOneSentence("Moram em S. Paulo, perto de D. Pedro.");
+  ExpectOneSentence("Ouviu J. S. Bach e leu H.R. McMaster.");
+  ExpectOneSentence("A Cia. Vale cresceu.");
+}
+
+TEST(SentenceSplitter, KeepsNumbersAfterAbbreviationsInOneSentence) {
+  ExpectOneSentence("Veja o art. 5 da lei, na p\xE1g. 12 do livro.");
+  ExpectOneSentence("Ligue para o tel. 555 ou leia o n\xBA. 3 do ed. 2.");
+  ExpectOneSentence(
+      "Na av. Paulista, no s\xE9"
+      "c. XX, tudo mudou.");
+}
+
+TEST(SentenceSplitter, EndsSentencesAfterAbbreviationsAndInitialsBeforeSentenceOpeners) {
+  EXPECT_EQ(Split("Ficou em quarto no Grupo A. Em seguida venceu."),
+            (Sentences{"Ficou em quarto no Grupo A.", "Em seguida venceu."}));
+  EXPECT_EQ(Split("Comprou p\xE3o, leite etc. Depois saiu."),
+            (Sentences{"Comprou p\xE3o, leite etc.", "Depois saiu."}));
+  EXPECT_EQ(Split("Falou com a Sra. \"Nunca\", disse."),
+            (Sentences{"Falou com a Sra.", "\"Nunca\", disse."}));
+}
+
+TEST(SentenceSplitter, KeepsLowerCaseContinuationsInOneSentence) {
+  ExpectOneSentence("Trouxe frutas, legumes etc. para todos.");
+  ExpectOneSentence("\"Socorro!\" gritou ele, e \"Fogo?\" perguntou ela.");
+  ExpectOneSentence("\"Socorro!\", gritou ele.");
+}
+
+TEST(SentenceSplitter, KeepsMarksInsideTokensAndOmissions) {
+  ExpectOneSentence("Custou 3.5 mil, ou 1.000 reais.");
+  ExpectOneSentence("Escreva para ana.lima@exemplo.com.br ou veja www.ufrj.br hoje.");
+  ExpectOneSentence("Ele disse (...) que viria e [...] Maria concordou.");
+  ExpectOneSentence("Reinou (535 a.C. -- 496 a.C.) em Roma.");
+  EXPECT_EQ(Split("Visite www.ufrj.br. Depois volte."),
+            (Sentences{"Visite www.ufrj.br.", "Depois volte."}));
+}
+
+TEST(SentenceSplitter, StartsSentencesWithDialogueDashes) {
+  EXPECT_EQ(Split("Ele parou. -- E ela disse que sim."),
+            (Sentences{"Ele parou.", "-- E ela disse que sim."}));
+  EXPECT_EQ(Split("Perguntou se vinha. \x97 N\xE3o, respondeu."),
+            (Sentences{"Perguntou se vinha.", "\x97 N\xE3o, respondeu."}));
+}
+
+TEST(SentenceSplitter, DoesNotTakeSubstitutedCharactersForQuestionMarks) {
+  // Byte 26 stands for a character that Windows-1252 lacks.
+  ExpectOneSentence("A atleta Laimut\x1A Baikauskait\x1A venceu.");
+}
