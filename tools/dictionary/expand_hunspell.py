@@ -1,0 +1,146 @@
+#!/usr/bin/env python3
+"""Expand the European Portuguese hunspell lexicon with its suffix rules.
+
+Writes two UTF-8 word lists, one word a line:
+  --current        every entry with its suffix rules applied;
+  --pre-agreement  the spellings from before the 1990 agreement (the PREAO90
+                   field of an entry: "acção" for "ação"), with the suffix
+                   rules of the entry they belong to.
+
+unmunch cannot read Debian's files as shipped: it handles only 8-bit
+encodings and takes the bracketed morphological fields for flags. So the
+affix and word files are copied to ISO-8859-1 without those fields. Prefix
+rules are left out for the same reason as in the Brazilian lexicon: they
+invent unattested forms that would hide prefixed coinages.
+"""
+
+import argparse
+import os
+import re
+import subprocess
+import sys
+
+LATIN1 = "iso-8859-1"
+
+
+def read_lines(path):
+    with open(path, encoding="utf-8") as f:
+        return f.read().splitlines()
+
+
+def suffix_only_affix(lines):
+    """The affix lines unmunch needs: suffix rules without their morphology.
+
+    Returns the lines and the set of prefix flags, the forbidden-word flag
+    (or None) and the NEEDAFFIX flag (or None)."""
+    out = ["SET ISO8859-1"]
+    prefix_flags, forbidden, needaffix = set(), None, None
+    for line in lines:
+        fields = line.split()
+        if not fields:
+            continue
+        key = fields[0]
+        if key == "PFX" and len(fields) >= 2:
+            prefix_flags.add(fields[1])
+        elif key == "FORBIDDENWORD" and len(fields) >= 2:
+            forbidden = fields[1]
+        elif key == "NEEDAFFIX" and len(fields) >= 2:
+            needaffix = fields[1]
+            out.append(line)
+        elif key == "FLAG":
+            out.append(line)
+        elif key == "SFX":
+            # Header "SFX f Y n" or rule "SFX f strip add cond [morph...]".
+            kept = fields[:4] if len(fields) == 4 else fields[:5]
+            try:
+                kept_line = " ".join(kept)
+                kept_line.encode(LATIN1)
+            except UnicodeEncodeError:
+                sys.exit(f"suffix rule outside ISO-8859-1: {line}")
+            out.append(kept_line)
+    return out, prefix_flags, forbidden, needaffix
+
+
+ENTRY = re.compile(r"^([^\t/]+)(?:/(\S*))?\s*(?:\[(.*)\])?\s*$")
+
+
+def parse_entries(lines):
+    """(word, flags, morphology) for each entry of a .dic file."""
+    for line in lines[1:]:  # the first line holds the entry count
+        m = ENTRY.match(line)
+        if m:
+            yield m.group(1).strip(), m.group(2) or "", m.group(3) or ""
+
+
+def pre_agreement_spelling(morph):
+    for field in morph.split(","):
+        if field.startswith("PREAO90="):
+            return field[len("PREAO90="):]
+    return None
+
+
+def write_dic(path, entries):
+    """A .dic in ISO-8859-1; entries that cannot be encoded are left out
+    (they could not be encoded in cp1252 either)."""
+    encodable = []
+    for word, flags in entries:
+        line = f"{word}/{flags}" if flags else word
+        try:
+            line.encode(LATIN1)
+        except UnicodeEncodeError:
+            continue
+        encodable.append(line)
+    with open(path, "w", encoding=LATIN1, newline="\n") as f:
+        f.write(f"{len(encodable)}\n")
+        f.write("".join(line + "\n" for line in encodable))
+
+
+def unmunch(dic, aff, out):
+    # unmunch traces every rule it parses on stderr; keep that only on failure.
+    with open(out, "wb") as f:
+        done = subprocess.run(["unmunch", dic, aff], stdout=f, stderr=subprocess.PIPE)
+    if done.returncode != 0:
+        sys.stderr.buffer.write(done.stderr[-4000:])
+        sys.exit(f"unmunch failed on {dic}")
+    # unmunch writes ISO-8859-1, as the affix file declares; re-encode.
+    with open(out, encoding=LATIN1) as f:
+        words = f.read().split("\n")
+    with open(out, "w", encoding="utf-8") as f:
+        f.write("".join(w + "\n" for w in words if w))
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__)
+    ap.add_argument("--aff", required=True)
+    ap.add_argument("--dic", required=True)
+    ap.add_argument("--current", required=True)
+    ap.add_argument("--pre-agreement", required=True)
+    ap.add_argument("--workdir", required=True)
+    args = ap.parse_args()
+
+    affix, prefix_flags, forbidden, needaffix = suffix_only_affix(read_lines(args.aff))
+    aff = os.path.join(args.workdir, "pt_PT-suffixes.aff")
+    with open(aff, "w", encoding=LATIN1, newline="\n") as f:
+        f.write("\n".join(affix) + "\n")
+
+    current, old = [], []
+    for word, flags, morph in parse_entries(read_lines(args.dic)):
+        if forbidden and forbidden in flags:
+            continue  # a word the lexicon rejects, kept only to forbid it
+        suffix_flags = "".join(c for c in flags if c not in prefix_flags)
+        if needaffix and needaffix in flags and not suffix_flags:
+            continue
+        current.append((word, suffix_flags))
+        spelling = pre_agreement_spelling(morph)
+        if spelling:
+            old.append((spelling, suffix_flags))
+
+    for entries, name, out in ((current, "current", args.current),
+                               (old, "pre-agreement", args.pre_agreement)):
+        dic = os.path.join(args.workdir, f"pt_PT-{name}.dic")
+        write_dic(dic, entries)
+        unmunch(dic, aff, out)
+
+
+if __name__ == "__main__":
+    main()
