@@ -8,7 +8,7 @@ namespace {
 
 // Fewer breaks than this tell nothing about the layout.
 constexpr std::size_t FewestBreaksForWrapping = 3;
-constexpr std::size_t MostBreaksLookedAt = 64;
+constexpr std::size_t MostBreaksLookedAt = 32;
 // Plain text is wrapped at 60 to 80 columns, seldom above 132 or below 30;
 // longer lines are paragraphs, and shorter ones the items of a list.
 constexpr std::size_t WidestWrapping = 200;
@@ -18,15 +18,24 @@ bool FallsInsideSentence(const LineBreak& lineBreak) {
   return !lineBreak.lineEndsWithMark || lineBreak.nextStartsLowercase;
 }
 
-// The line length that `rank` (0 to 1) of the nearby lines do not exceed.
-std::size_t LineLengthAtRank(std::span<const LineBreak> nearby, double rank) {
-  std::array<std::size_t, MostBreaksLookedAt> lengths{};
-  std::size_t count = std::min(nearby.size(), lengths.size());
-  for (std::size_t i = 0; i < count; ++i) lengths[i] = nearby[i].lineLength;
-  auto at = lengths.begin() + static_cast<std::ptrdiff_t>(static_cast<double>(count - 1) * rank);
-  std::nth_element(lengths.begin(), at, lengths.begin() + static_cast<std::ptrdiff_t>(count));
-  return *at;
-}
+// The lengths of the nearby lines, sorted.
+class SortedLengths {
+ public:
+  explicit SortedLengths(std::span<const LineBreak> nearby)
+      : count_(std::min(nearby.size(), lengths_.size())) {
+    for (std::size_t i = 0; i < count_; ++i) lengths_[i] = nearby[i].lineLength;
+    std::sort(lengths_.begin(), lengths_.begin() + static_cast<std::ptrdiff_t>(count_));
+  }
+
+  // The length that `rank` (0 to 1) of the lines do not exceed.
+  std::size_t AtRank(double rank) const {
+    return lengths_[static_cast<std::size_t>(static_cast<double>(count_ - 1) * rank)];
+  }
+
+ private:
+  std::array<std::size_t, MostBreaksLookedAt> lengths_{};
+  std::size_t count_;
+};
 
 // A line is full when its next word would not have fitted in `width`.
 bool IsFull(const LineBreak& lineBreak, std::size_t width) {
@@ -39,13 +48,13 @@ enum class Layout { Unknown, HardWrapped, ParagraphPerLine };
 // them are full at a width of common use. Text with a paragraph per line
 // breaks them after a mark, except after headings, or has lines too long
 // for wrapping; a list has lines of any length.
-Layout LayoutOf(std::span<const LineBreak> nearby) {
+Layout LayoutOf(std::span<const LineBreak> nearby, const SortedLengths& lengths) {
   if (nearby.size() < FewestBreaksForWrapping) {
-    bool tooLong = LineLengthAtRank(nearby, 1) > WidestWrapping;
+    bool tooLong = lengths.AtRank(1) > WidestWrapping;
     return tooLong ? Layout::ParagraphPerLine : Layout::Unknown;
   }
   // Near the longest line, but not stretched by one unbreakable word.
-  std::size_t width = LineLengthAtRank(nearby, 0.9);
+  std::size_t width = lengths.AtRank(0.9);
   if (width > WidestWrapping || width < NarrowestWrapping) return Layout::ParagraphPerLine;
   auto inside = std::count_if(nearby.begin(), nearby.end(), FallsInsideSentence);
   auto full = std::count_if(nearby.begin(), nearby.end(), [width](const LineBreak& lineBreak) {
@@ -60,7 +69,8 @@ Layout LayoutOf(std::span<const LineBreak> nearby) {
 
 bool IsHardBreak(std::span<const LineBreak> nearby, std::size_t index) {
   const LineBreak& lineBreak = nearby[index];
-  switch (LayoutOf(nearby)) {
+  SortedLengths lengths(nearby);
+  switch (LayoutOf(nearby, lengths)) {
     case Layout::ParagraphPerLine:
       return true;
     case Layout::Unknown:
@@ -72,7 +82,7 @@ bool IsHardBreak(std::span<const LineBreak> nearby, std::size_t index) {
   // A short line: its next word would have fitted, so the writer broke it.
   // The width guessed from the median is rather too small than too large: too
   // small only hides a short line, too large would break full ones.
-  return !IsFull(lineBreak, LineLengthAtRank(nearby, 0.5));
+  return !IsFull(lineBreak, lengths.AtRank(0.5));
 }
 
 }  // namespace frasor
