@@ -7,6 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/packages.sh"
 ensure_packages "${BUILD_PACKAGES[@]}"
+# The shipped main dictionary; quick when it is already up to date.
+"$root/tools/dictionary/build-dictionary.sh" "$root/data/dicionarios/dicionario_principal.txt"
 
 jobs=$(nproc)
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -14,6 +16,6 @@ cmake --build "$root/build" -j "$jobs"
 (cd "$root/build" && ctest --output-on-failure -j "$jobs")
 
 cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLEXAVIA_SANITIZE=ON \
-  -DLEXAVIA_BENCHMARKS=OFF
+  -DLEXAVIA_BENCHMARKS=OFF -DLEXAVIA_UI=OFF
 cmake --build "$root/build-sanitize" -j "$jobs"
 (cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs" -L unit)

@@ -1,0 +1,96 @@
+#include "quality/CandidateRate.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <stdexcept>
+
+#include "detection/AppState.h"
+#include "detection/CandidateList.h"
+#include "detection/CandidateScanner.h"
+#include "detection/SegmenterBridge.h"
+#include "detection/WordChars.h"
+#include "dictionary/DictionaryFiles.h"
+#include "dictionary/DictionaryTable.h"
+#include "platform/TextFile.h"
+#include "support/TempDir.h"
+
+namespace quality {
+namespace {
+
+std::size_t CountWords(const std::string& path) {
+  platform::LineReader reader(path);
+  std::string line;
+  std::size_t words = 0;
+  while (reader.NextLine(line)) {
+    bool inWord = false;
+    for (char c : line) {
+      bool wordChar = IsWordChar(static_cast<unsigned char>(c));
+      if (wordChar && !inWord) ++words;
+      inWord = wordChar;
+    }
+  }
+  reader.Close();
+  return words;
+}
+
+// The corpus's texts one after the other, each ending in a blank line.
+void JoinTexts(const std::string& folder, const std::string& joined) {
+  std::vector<std::filesystem::path> texts;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() == ".txt") texts.push_back(entry.path());
+  }
+  if (texts.empty()) throw std::runtime_error("no texts in " + folder);
+  std::sort(texts.begin(), texts.end());
+  platform::OutputFile out = platform::OutputFile::Create(joined);
+  for (const auto& text : texts) {
+    out.Write(testing_support::ReadBytes(text.string()));
+    out.Write("\n\n");
+  }
+  out.Close();
+}
+
+}  // namespace
+
+RatePaths BuildPaths() {
+  return RatePaths{LEXAVIA_RATE_CORPUS, LEXAVIA_MAIN_DICTIONARY, LEXAVIA_FRASOR};
+}
+
+CandidateRate MeasureCandidateRate(const RatePaths& paths, std::size_t mostReportedCount) {
+  testing_support::TempDir app;
+  std::filesystem::create_directories(app / "dicionarios");
+  std::filesystem::create_directories(app / "segmentador");
+  std::filesystem::create_symlink(std::filesystem::absolute(paths.mainDictionary),
+                                  app / "dicionarios/dicionario_principal.txt");
+  testing_support::WriteBytes(app / "dicionarios/dicionario_usuario.txt", "");
+  std::filesystem::create_symlink(std::filesystem::absolute(paths.segmenter),
+                                  app / "segmentador/frasor.exe");
+  std::string input = app / "corpus.txt";
+  JoinTexts(paths.corpusFolder, input);
+
+  AppDir = app.Path();
+  MainDictionaryLoaded = false;
+  ClearDictionary();
+  FreeCandidates();
+  LoadDictionaries();
+  RunSegmenter(input);
+  FindCandidates(input, false);
+
+  CandidateRate rate;
+  rate.tokens = CountWords(input + ".seg");
+  std::map<std::string, std::size_t> counts;
+  for (const neo* record = CandidateList.Head; record != nullptr; record = record->Next) {
+    ++rate.candidates;
+    ++counts[record->Term];
+  }
+  FreeCandidates();
+  FreeDictionary();
+
+  rate.mostReported.assign(counts.begin(), counts.end());
+  std::stable_sort(rate.mostReported.begin(), rate.mostReported.end(),
+                   [](const auto& a, const auto& b) { return a.second > b.second; });
+  if (rate.mostReported.size() > mostReportedCount) rate.mostReported.resize(mostReportedCount);
+  return rate;
+}
+
+}  // namespace quality
