@@ -1,0 +1,258 @@
+// Whole runs through RunDetection, with the real segmenter installed in a
+// temporary application folder and small stand-ins for faulty ones.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "detection/AppState.h"
+#include "detection/CandidateList.h"
+#include "detection/DetectionRun.h"
+#include "detection/StatusLine.h"
+#include "detection/StatusTexts.h"
+#include "dictionary/DictionaryFiles.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "support/TempDir.h"
+
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+namespace {
+
+const std::string TextHeader =
+    "Candidato; Nome pr\xF3prio; Senten\xE7"
+    "a\r\n\r\n";
+const std::string Count = "Status do software: carregando dicion\xE1rios... ";
+
+class DetectionRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing_support::OpenUpForOthers(app_);
+    testing_support::OpenUpForOthers(texts_);
+    std::filesystem::create_directories(app_ / "dicionarios");
+    std::filesystem::create_directories(app_ / "segmentador");
+    InstallSegmenter();
+    WriteBytes(mainPath_, "o\r\num\r\nnovo\r\nde\r\n");
+    WriteBytes(userPath_, "");
+    previousFolder_ = platform::CurrentDirectory();
+    ASSERT_EQ(chdir(app_.Path().c_str()), 0);
+    StartUp();
+    SetStatusSink([this](std::string_view text) { statuses_.emplace_back(text); });
+  }
+
+  void TearDown() override {
+    SetStatusSink(nullptr);
+    ShutDown();
+    ASSERT_EQ(chdir(previousFolder_.c_str()), 0);
+  }
+
+  void InstallSegmenter() {
+    std::filesystem::remove(app_ / "segmentador/frasor.exe");
+    std::filesystem::copy_file(LEXAVIA_FRASOR, app_ / "segmentador/frasor.exe");
+  }
+
+  // Replaces the segmenter by a shell script doing `body`.
+  void InstallStandIn(const std::string& body) {
+    std::string path = app_ / "segmentador/frasor.exe";
+    std::filesystem::remove(path);
+    WriteBytes(path, "#!/bin/sh\n" + body + "\n");
+    chmod(path.c_str(), 0755);
+  }
+
+  std::string FailureOf(const std::string& input, bool storeNew = false) {
+    try {
+      RunDetection(input, storeNew, false);
+    } catch (const platform::FileError& error) {
+      return error.what();
+    }
+    return "no error";
+  }
+
+  void ExpectNoTemporaryFilesOf(const std::string& input) {
+    EXPECT_FALSE(platform::FileExists(input + ".seg"));
+    EXPECT_FALSE(platform::FileExists(input + "._frasor_ready_.tmp"));
+    EXPECT_EQ(CandidateList.Head, nullptr);
+  }
+
+  TempDir app_;
+  TempDir texts_;
+  std::string mainPath_ = app_ / "dicionarios/dicionario_principal.txt";
+  std::string userPath_ = app_ / "dicionarios/dicionario_usuario.txt";
+  std::string input_ = texts_ / "artigo.txt";
+  std::string previousFolder_;
+  std::vector<std::string> statuses_;
+};
+
+std::string CompletionFor(const std::string& input) {
+  return "Candidatos a neologismos detectados e armazenados nos arquivos " + input +
+         "_candidatos-neologismos.txt e " + input + "_candidatos-neologismos.html";
+}
+
+}  // namespace
+
+TEST_F(DetectionRunTest, ARunWritesTheReportsAndShowsEveryStage) {
+  WriteBytes(input_, "O blog novo.\nUm Tuiteiro de Lisboa.\n");
+  std::string message = RunDetection(input_, false, false);
+  EXPECT_EQ(message, CompletionFor(input_));
+  EXPECT_EQ(ReadBytes(input_ + "_candidatos-neologismos.txt"),
+            TextHeader +
+                "blog; N\xE3o; O blog novo. \r\n"
+                "Tuiteiro; Talvez; Um Tuiteiro de Lisboa. \r\n"
+                "Lisboa; Talvez; Um Tuiteiro de Lisboa. \r\n");
+  std::vector<std::string> expected = {std::string(status_text::LoadingDictionaries)};
+  for (int i = 1; i <= 4; ++i)
+    expected.push_back(Count + std::to_string(i) + " palavras carregadas");
+  for (std::string_view stage :
+       {status_text::Segmenting, status_text::Scanning, status_text::WritingReports,
+        status_text::Storing, status_text::Finishing, status_text::Idle}) {
+    expected.emplace_back(stage);
+  }
+  EXPECT_EQ(statuses_, expected);
+  ExpectNoTemporaryFilesOf(input_);
+  EXPECT_EQ(ReadBytes(userPath_), "");  // not stored
+}
+
+TEST_F(DetectionRunTest, RelativeNamesAndNamesWithBlanksAndAccentsWork) {
+  std::string name = "an\xE1lise de dados.txt";  // Windows-1252 bytes, as the window passes them
+  WriteBytes(app_ / name, "Um neologismo.\n");
+  std::string message = RunDetection(name, false, false);
+  EXPECT_EQ(message, CompletionFor(name));
+  EXPECT_EQ(ReadBytes(app_ / (name + "_candidatos-neologismos.txt")),
+            TextHeader + "neologismo; N\xE3o; Um neologismo. \r\n");
+  ExpectNoTemporaryFilesOf(app_ / name);
+}
+
+TEST_F(DetectionRunTest, TheMainDictionaryIsReadOnceAndTheUserOneAtEveryRun) {
+  WriteBytes(input_, "Um texto.\n");
+  RunDetection(input_, false, false);
+  EXPECT_EQ(statuses_[4], Count + "4 palavras carregadas");
+
+  WriteBytes(userPath_, "texto\r\n");
+  statuses_.clear();
+  RunDetection(input_, false, true);
+  ASSERT_GE(statuses_.size(), 3u);
+  EXPECT_EQ(statuses_[1], Count + "1 palavras carregadas");
+  EXPECT_EQ(statuses_[2], status_text::Segmenting);
+  EXPECT_EQ(ReadBytes(input_ + "_candidatos-neologismos.txt"), TextHeader);
+}
+
+TEST_F(DetectionRunTest, StoredWordsAreIgnoredOnRequestAndNeverStoredTwice) {
+  WriteBytes(input_, "O blog e o Vlog.\n");
+  RunDetection(input_, true, false);
+  EXPECT_EQ(ReadBytes(userPath_), "blog\r\ne\r\nVlog\r\n");
+
+  RunDetection(input_, true, true);  // nothing new: nothing reported, nothing stored
+  EXPECT_EQ(ReadBytes(input_ + "_candidatos-neologismos.txt"), TextHeader);
+  RunDetection(input_, true, false);  // reported again, still not stored twice
+  EXPECT_EQ(ReadBytes(userPath_), "blog\r\ne\r\nVlog\r\n");
+  EXPECT_NE(ReadBytes(input_ + "_candidatos-neologismos.txt"), TextHeader);
+
+  // A word added by hand is held from the next run on.
+  WriteBytes(texts_ / "outro.txt", "O podcast.\n");
+  WriteBytes(userPath_, ReadBytes(userPath_) + "podcast\r\n");
+  RunDetection(texts_ / "outro.txt", false, true);
+  EXPECT_EQ(ReadBytes(texts_ / "outro.txt_candidatos-neologismos.txt"), TextHeader);
+}
+
+TEST_F(DetectionRunTest, AMissingMainDictionaryFailsAndTheNextRunReadsIt) {
+  WriteBytes(input_, "Um blog.\n");
+  std::filesystem::rename(mainPath_, app_ / "guardado.txt");
+  EXPECT_EQ(FailureOf(input_), "File not found");
+  EXPECT_EQ(statuses_.back(), status_text::LoadingDictionaries);
+  EXPECT_FALSE(MainDictionaryLoaded);
+
+  std::filesystem::rename(app_ / "guardado.txt", mainPath_);
+  EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
+  EXPECT_TRUE(MainDictionaryLoaded);
+}
+
+TEST_F(DetectionRunTest, AMissingDictionaryFolderIsAnInvalidFilename) {
+  WriteBytes(input_, "Um blog.\n");
+  std::filesystem::rename(app_ / "dicionarios", app_ / "guardados");
+  EXPECT_EQ(FailureOf(input_), "Invalid filename");
+  std::filesystem::rename(app_ / "guardados", app_ / "dicionarios");
+  EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
+}
+
+TEST_F(DetectionRunTest, AnUnwritableReportFolderIsAccessDenied) {
+  WriteBytes(input_, "Um blog.\n");
+  WriteBytes(input_ + ".seg", "restos de outra vez\r\n");  // left by an interrupted run
+  chmod((input_ + ".seg").c_str(), 0666);
+  ASSERT_EQ(chmod(texts_.Path().c_str(), 0555), 0);
+  int status = testing_support::RunUnprivileged([&] {
+    try {
+      RunDetection(input_, false, false);
+    } catch (const platform::FileError& error) {
+      return std::string(error.what()) == "File access denied" && CandidateList.Head == nullptr ? 0
+                                                                                                : 1;
+    }
+    return 2;
+  });
+  ASSERT_EQ(chmod(texts_.Path().c_str(), 0755), 0);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
+  ExpectNoTemporaryFilesOf(input_);
+}
+
+TEST_F(DetectionRunTest, AFullDiskEndsTheRunWithAnIoError) {
+  std::string text;
+  for (int i = 0; i < 3000; ++i) text += "Um blog novo com tuites e vlogs sem fim.\n";
+  WriteBytes(input_, text);
+  WriteBytes(userPath_, "blog\r\n");
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit = {200000, 200000};  // the .seg fits, the reports do not
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(10);
+    try {
+      RunDetection(input_, true, false);
+    } catch (const platform::FileError& error) {
+      _exit(std::string(error.what()).rfind("I/O error", 0) == 0 ? 0 : 1);
+    }
+    _exit(2);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(ReadBytes(userPath_), "blog\r\n");
+  EXPECT_FALSE(platform::FileExists(input_ + "_candidatos-neologismos.txt"));
+  ExpectNoTemporaryFilesOf(input_);
+}
+
+TEST_F(DetectionRunTest, FaultySegmentersEndTheRunAndTheNextRunWorks) {
+  WriteBytes(input_, "Um blog.\n");
+  InstallStandIn(": > \"$1._frasor_ready_.tmp\"");  // ready, but no .seg
+  EXPECT_EQ(FailureOf(input_), "File not found");
+  ExpectNoTemporaryFilesOf(input_);
+
+  InstallStandIn("exit 0");  // ends without writing anything
+  EXPECT_NE(FailureOf(input_).rfind("I/O error", 0), std::string::npos);
+  ExpectNoTemporaryFilesOf(input_);
+
+  InstallStandIn("exit 5");
+  EXPECT_EQ(FailureOf(input_), "File access denied");
+
+  InstallSegmenter();
+  EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
+  ExpectNoTemporaryFilesOf(input_);
+}
+
+TEST_F(DetectionRunTest, AppDirIsTheFolderCurrentAtStartUp) {
+  EXPECT_EQ(AppDir, app_.Path());
+  ASSERT_EQ(chdir(texts_.Path().c_str()), 0);
+  WriteBytes(input_, "Um blog.\n");
+  EXPECT_EQ(RunDetection("artigo.txt", false, false), CompletionFor("artigo.txt"));
+  EXPECT_EQ(AppDir, app_.Path());
+  EXPECT_TRUE(platform::FileExists(input_ + "_candidatos-neologismos.html"));
+}
