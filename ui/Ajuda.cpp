@@ -1,0 +1,50 @@
+#include "ui/Ajuda.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "ui/SystemText.h"
+#include "ui/WindowLook.h"
+
+TAjudaForm* AjudaForm = nullptr;
+
+std::string AjudaText() {
+  QFile resource(":/lexavia/ajuda.txt");
+  resource.open(QIODevice::ReadOnly);
+  return resource.readAll().toStdString();
+}
+
+TAjudaForm::TAjudaForm(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
+  setWindowTitle("Ajuda");
+  ApplyFormLook(*this);
+  resize(376, 193);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName("Memo1");
+  Memo1->setReadOnly(true);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Memo1->setWordWrapMode(QTextOption::WordWrap);
+  Memo1->setFrameShape(QFrame::NoFrame);
+  Memo1->setPlainText(FromSystemText(AjudaText()));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Memo1);
+  Memo1->setFocus();
+}
+
+void TAjudaForm::showEvent(QShowEvent* event) {
+  // Centred on the primary screen the first time; later it stays where the user left it.
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.center() - rect().center());
+  }
+  QDialog::showEvent(event);
+}

@@ -1,0 +1,27 @@
+// The look the windows share: the face, colours and the title of dialogs.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// "MS Sans Serif", 8 points: the system's face where it has one, else the
+// free face of the same name and metrics from Debian's fonts-wine, else an
+// 8-point sans-serif face.
+QFont WindowFont();
+
+// The colour of the status line and of the help label: red, green and blue at 128.
+QColor GreyText();
+
+// Button-face background and the window font for a form.
+void ApplyFormLook(QWidget& form);
+
+// The application title, the caption of every message dialog: the
+// executable's file name without its folder, cut at its first dot, its first
+// character unchanged and the others in lower case.
+QString ApplicationTitleFor(const QString& executablePath);
+
+// The title of this process, fixed at program start.
+extern QString ApplicationTitle;
