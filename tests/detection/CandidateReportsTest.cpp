@@ -1,8 +1,5 @@
 #include <dirent.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <memory>
@@ -14,6 +11,8 @@
 #include "detection/CandidateList.h"
 #include "detection/CandidateReports.h"
 #include "platform/FileError.h"
+#include "support/ChildProcess.h"
+#include "support/ExpectedReports.h"
 #include "support/TempDir.h"
 
 using testing_support::ReadBytes;
@@ -22,15 +21,9 @@ using testing_support::WriteBytes;
 
 namespace {
 
-const std::string TextHeader =
-    "Candidato; Nome pr\xF3prio; Senten\xE7"
-    "a\r\n\r\n";
-const std::string HtmlHeader =
-    "<html><head><title>Termos candidatos a neologismos</title></head><body>\r\n"
-    "<table border=\"1\">\r\n"
-    "<tr><td><b>Candidato</b></td><td><b>Nome pr\xF3prio</b></td><td><b>Senten\xE7"
-    "a</b></td></tr>\r\n";
-const std::string HtmlFooter = "</table>\r\n</body></html>";
+const std::string& TextHeader = testing_support::TextReportHeader;
+const std::string& HtmlHeader = testing_support::HtmlReportHeader;
+const std::string& HtmlFooter = testing_support::HtmlReportFooter;
 
 std::vector<std::string> FilesIn(const std::string& folder) {
   std::vector<std::string> names;
@@ -128,23 +121,16 @@ TEST_F(ReportsTest, AFullDiskLeavesTheOldReportsAndNoTemporaryFile) {
   WriteBytes(input_ + "_candidatos-neologismos.html", "antigo html");
   auto sentence = std::make_shared<const std::string>(std::string(300, 'p') + " ");
   for (int i = 0; i < 2000; ++i) AddCandidate("palavra", sentence);
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit = {100000, 100000};  // each report would need about 600 kB
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(10);
+  // Each report would need about 600 kB.
+  int status = testing_support::RunWithFileSizeLimit(100000, [&] {
     try {
       WriteCandidateFiles(input_);
     } catch (const platform::FileError& error) {
-      _exit(error.Kind() == platform::FileErrorKind::Other ? 0 : 1);
+      return error.Kind() == platform::FileErrorKind::Other ? 0 : 1;
     }
-    _exit(2);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(TextReport(), "antigo txt");
   EXPECT_EQ(HtmlReport(), "antigo html");
   EXPECT_EQ(FilesIn(dir_.Path()).size(), 2u);

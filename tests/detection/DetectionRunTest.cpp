@@ -1,9 +1,6 @@
 // Whole runs through RunDetection, with the real segmenter installed in a
 // temporary application folder and small stand-ins for faulty ones.
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -20,6 +17,8 @@
 #include "dictionary/DictionaryFiles.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "support/ChildProcess.h"
+#include "support/ExpectedReports.h"
 #include "support/TempDir.h"
 
 using testing_support::ReadBytes;
@@ -28,9 +27,7 @@ using testing_support::WriteBytes;
 
 namespace {
 
-const std::string TextHeader =
-    "Candidato; Nome pr\xF3prio; Senten\xE7"
-    "a\r\n\r\n";
+const std::string& TextHeader = testing_support::TextReportHeader;
 const std::string Count = "Status do software: carregando dicion\xE1rios... ";
 
 class DetectionRunTest : public ::testing::Test {
@@ -208,23 +205,16 @@ TEST_F(DetectionRunTest, AFullDiskEndsTheRunWithAnIoError) {
   for (int i = 0; i < 3000; ++i) text += "Um blog novo com tuites e vlogs sem fim.\n";
   WriteBytes(input_, text);
   WriteBytes(userPath_, "blog\r\n");
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit = {200000, 200000};  // the .seg fits, the reports do not
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(10);
+  // The .seg fits, the reports do not.
+  int status = testing_support::RunWithFileSizeLimit(200000, [&] {
     try {
       RunDetection(input_, true, false);
     } catch (const platform::FileError& error) {
-      _exit(std::string(error.what()).rfind("I/O error", 0) == 0 ? 0 : 1);
+      return std::string(error.what()).rfind("I/O error", 0) == 0 ? 0 : 1;
     }
-    _exit(2);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadBytes(userPath_), "blog\r\n");
   EXPECT_FALSE(platform::FileExists(input_ + "_candidatos-neologismos.txt"));
   ExpectNoTemporaryFilesOf(input_);

@@ -1,7 +1,4 @@
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <memory>
@@ -16,6 +13,7 @@
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/DictionaryTable.h"
 #include "platform/FileError.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 using testing_support::ReadBytes;
@@ -202,23 +200,16 @@ TEST_F(DictionaryFilesTest, ALastEntryWithoutLineBreakIsNotJoinedToTheFirstStore
 TEST_F(DictionaryFilesTest, AFailedAppendLeavesFileAndTableAsTheyWere) {
   WriteUser("blog\r\n");
   Candidates({"tuitar", "blogueiro", "vlogar"});
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit = {16, 16};  // room for part of the block only
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(10);
+  // Room for part of the block only.
+  int status = testing_support::RunWithFileSizeLimit(16, [] {
     try {
       StoreCandidates(true);
     } catch (const platform::FileError& error) {
       bool tableUnchanged = WordOrigin("tuitar") == 0 && WordOrigin("vlogar") == 0;
-      _exit(std::string(error.what()).rfind("I/O error ", 0) == 0 && tableUnchanged ? 0 : 1);
+      return std::string(error.what()).rfind("I/O error ", 0) == 0 && tableUnchanged ? 0 : 1;
     }
-    _exit(2);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadBytes(userPath_), "blog\r\n");
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/FileSystem.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 using testing_support::ReadBytes;

@@ -1,7 +1,6 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,6 +11,7 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 using platform::FileError;
@@ -87,23 +87,18 @@ TEST(FileError, TooManyOpenFilesIsTold) {
   TempDir dir;
   std::string path = dir / "any.txt";
   testing_support::WriteBytes(path, "x");
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
+  int status = testing_support::RunInChild([&] {
     struct rlimit limit = {3, 3};  // standard streams only
     for (int fd = 3; fd < 1024; ++fd) close(fd);
-    if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(10);
+    if (setrlimit(RLIMIT_NOFILE, &limit) != 0) return 10;
     try {
       platform::InputFile file(path);
     } catch (const FileError& error) {
-      _exit(std::string(error.what()) == "Too many open files" && error.StatusCode() == 4 ? 0 : 1);
+      return std::string(error.what()) == "Too many open files" && error.StatusCode() == 4 ? 0 : 1;
     }
-    _exit(2);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
 }
 
 TEST(FileError, FullDiskIsAnIoErrorWithTheSystemCode) {

@@ -1,7 +1,4 @@
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
@@ -12,6 +9,7 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 using platform::FileError;
@@ -150,25 +148,17 @@ TEST(AppendFile, AFailedAppendLeavesTheFileAsItWas) {
   TempDir dir;
   std::string path = dir / "usuario.txt";
   WriteBytes(path, "blog\r\n");
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    // The file may grow by a few bytes only: the block is cut off midway.
-    signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit = {10, 10};
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(10);
+  // The file may grow by a few bytes only: the block is cut off midway.
+  int status = testing_support::RunWithFileSizeLimit(10, [&] {
     try {
       platform::AppendFile file(path);
       file.AppendBlock("tuitar\r\nblogueiro\r\n");
     } catch (const FileError& error) {
-      _exit(error.Kind() == platform::FileErrorKind::Other ? 0 : 1);
+      return error.Kind() == platform::FileErrorKind::Other ? 0 : 1;
     }
-    _exit(2);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadBytes(path), "blog\r\n");
 }
 

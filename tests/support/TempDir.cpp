@@ -1,7 +1,6 @@
 #include "support/TempDir.h"
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -47,18 +46,6 @@ std::string ReadBytes(const std::string& path) {
   std::ostringstream content;
   content << in.rdbuf();
   return content.str();
-}
-
-int RunUnprivileged(const std::function<int()>& body) {
-  pid_t child = fork();
-  if (child < 0) throw std::runtime_error("fork failed");
-  if (child == 0) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(120);
-    _exit(body());
-  }
-  int status = 0;
-  if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
 }
 
 void OpenUpForOthers(const TempDir& dir) { chmod(dir.Path().c_str(), 0755); }

@@ -1,7 +1,6 @@
 // Real files in a fresh temporary folder for tests.
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace testing_support {
@@ -24,11 +23,6 @@ class TempDir {
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
-
-// Runs `body` in a child process that has no privileges over files it does
-// not own (as root, the child becomes "nobody"), and returns its exit status.
-// Lets permission tests run the same way for root and for other users.
-int RunUnprivileged(const std::function<int()>& body);
 
 // Makes the temporary folder readable and searchable by others, so that an
 // unprivileged child can reach what lies in it.

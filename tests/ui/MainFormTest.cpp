@@ -305,6 +305,10 @@ void MainFormTest::statusTextsArePaintedInOrderBeforeEachStage() {
 void MainFormTest::helpWindowIsModalAndKeepsItsState() {
   QCOMPARE(ajuda_->windowTitle(), QString("Ajuda"));
   QVERIFY(ajuda_->Memo1->isReadOnly());
+  QCOMPARE(ajuda_->Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  QCOMPARE(ajuda_->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  QCOMPARE(ajuda_->Memo1->wordWrapMode(), QTextOption::WordWrap);
+  QCOMPARE(ajuda_->size(), QSize(376, 193));
   QCOMPARE(ajuda_->Memo1->document()->blockCount(), 65);  // 64 lines and the final line break
   QCOMPARE(ajuda_->Memo1->toPlainText().section('\n', 0, 0), QString("SOBRE O SOFTWARE"));
 
