@@ -155,8 +155,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   // Centred on the whole desktop, all screens together, when first shown.
   if (!shownBefore_) {
     shownBefore_ = true;
-    QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    move(desktop.center() - rect().center());
+    MoveToCentreOf(*this, QGuiApplication::primaryScreen()->virtualGeometry());
   }
   QWidget::showEvent(event);
 }

@@ -39,6 +39,10 @@ void ApplyFormLook(QWidget& form) {
   form.setFont(WindowFont());
 }
 
+void MoveToCentreOf(QWidget& window, const QRect& area) {
+  window.move(area.center() - window.rect().center());
+}
+
 QString ApplicationTitleFor(const QString& executablePath) {
   QString name = QFileInfo(executablePath).fileName();
   name = name.left(name.indexOf('.') < 0 ? name.size() : name.indexOf('.'));

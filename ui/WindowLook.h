@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -17,6 +18,9 @@ QColor GreyText();
 
 // Button-face background and the window font for a form.
 void ApplyFormLook(QWidget& form);
+
+// Moves `window` so that its centre lies on the centre of `area`.
+void MoveToCentreOf(QWidget& window, const QRect& area);
 
 // The application title, the caption of every message dialog: the
 // executable's file name without its folder, cut at its first dot, its first

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -114,6 +115,10 @@ void MainFormTest::startsWithTheLayoutAndStateOfTheDesign() {
   QCOMPARE(form.minimumSize(), form.maximumSize());
   QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
   QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+  // Centred on the desktop, within the platform's frame margins.
+  QPoint offCentre =
+      form.geometry().center() - QGuiApplication::primaryScreen()->virtualGeometry().center();
+  QVERIFY(offCentre.manhattanLength() <= 8);
 
   struct Expected {
     QWidget* control;
