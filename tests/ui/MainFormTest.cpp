@@ -65,6 +65,7 @@ class MainFormTest : public QObject {
   void aFailedRunShowsTheErrorBoxAndRestoresTheButton();
   void statusTextsArePaintedInOrderBeforeEachStage();
   void helpWindowIsModalAndKeepsItsState();
+  void applicationTitleComesFromTheExecutablesName();
 
  private:
   void RunWithButton();
@@ -341,6 +342,13 @@ void MainFormTest::helpWindowIsModalAndKeepsItsState() {
   QVERIFY(modal);
   QCOMPARE(ajuda_->Memo1->verticalScrollBar()->value(), scrolled);
   QCOMPARE(ajuda_->size(), resized);
+}
+
+void MainFormTest::applicationTitleComesFromTheExecutablesName() {
+  QCOMPARE(ApplicationTitleFor("/opt/lexavia/Lexavia"), QString("Lexavia"));
+  QCOMPARE(ApplicationTitleFor("C:/Programas/LEXAVIA.EXE"), QString("Lexavia"));
+  QCOMPARE(ApplicationTitleFor("lexavia.bin.old"), QString("lexavia"));
+  QCOMPARE(ApplicationTitleFor("/usr/bin/.hidden"), QString(""));
 }
 
 QTEST_MAIN(MainFormTest)
