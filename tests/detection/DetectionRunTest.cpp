@@ -1,6 +1,5 @@
 // Whole runs through RunDetection, with the real segmenter installed in a
 // temporary application folder and small stand-ins for faulty ones.
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -19,6 +18,7 @@
 #include "platform/FileSystem.h"
 #include "support/ChildProcess.h"
 #include "support/ExpectedReports.h"
+#include "support/RunFixture.h"
 #include "support/TempDir.h"
 
 using testing_support::ReadBytes;
@@ -30,69 +30,8 @@ namespace {
 const std::string& TextHeader = testing_support::TextReportHeader;
 const std::string Count = "Status do software: carregando dicion\xE1rios... ";
 
-class DetectionRunTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    testing_support::OpenUpForOthers(app_);
-    testing_support::OpenUpForOthers(texts_);
-    std::filesystem::create_directories(app_ / "dicionarios");
-    std::filesystem::create_directories(app_ / "segmentador");
-    InstallSegmenter();
-    WriteBytes(mainPath_, "o\r\num\r\nnovo\r\nde\r\n");
-    WriteBytes(userPath_, "");
-    previousFolder_ = platform::CurrentDirectory();
-    ASSERT_EQ(chdir(app_.Path().c_str()), 0);
-    StartUp();
-    SetStatusSink([this](std::string_view text) { statuses_.emplace_back(text); });
-  }
-
-  void TearDown() override {
-    SetStatusSink(nullptr);
-    ShutDown();
-    ASSERT_EQ(chdir(previousFolder_.c_str()), 0);
-  }
-
-  void InstallSegmenter() {
-    std::filesystem::remove(app_ / "segmentador/frasor.exe");
-    std::filesystem::copy_file(LEXAVIA_FRASOR, app_ / "segmentador/frasor.exe");
-  }
-
-  // Replaces the segmenter by a shell script doing `body`.
-  void InstallStandIn(const std::string& body) {
-    std::string path = app_ / "segmentador/frasor.exe";
-    std::filesystem::remove(path);
-    WriteBytes(path, "#!/bin/sh\n" + body + "\n");
-    chmod(path.c_str(), 0755);
-  }
-
-  std::string FailureOf(const std::string& input, bool storeNew = false) {
-    try {
-      RunDetection(input, storeNew, false);
-    } catch (const platform::FileError& error) {
-      return error.what();
-    }
-    return "no error";
-  }
-
-  void ExpectNoTemporaryFilesOf(const std::string& input) {
-    EXPECT_FALSE(platform::FileExists(input + ".seg"));
-    EXPECT_FALSE(platform::FileExists(input + "._frasor_ready_.tmp"));
-    EXPECT_EQ(CandidateList.Head, nullptr);
-  }
-
-  TempDir app_;
-  TempDir texts_;
-  std::string mainPath_ = app_ / "dicionarios/dicionario_principal.txt";
-  std::string userPath_ = app_ / "dicionarios/dicionario_usuario.txt";
-  std::string input_ = texts_ / "artigo.txt";
-  std::string previousFolder_;
-  std::vector<std::string> statuses_;
-};
-
-std::string CompletionFor(const std::string& input) {
-  return "Candidatos a neologismos detectados e armazenados nos arquivos " + input +
-         "_candidatos-neologismos.txt e " + input + "_candidatos-neologismos.html";
-}
+using DetectionRunTest = testing_support::RunFixture;
+using testing_support::CompletionFor;
 
 }  // namespace
 

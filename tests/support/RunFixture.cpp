@@ -1,0 +1,68 @@
+#include "support/RunFixture.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "detection/CandidateList.h"
+#include "detection/DetectionRun.h"
+#include "detection/StatusLine.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+
+namespace testing_support {
+
+void RunFixture::SetUp() {
+  OpenUpForOthers(app_);
+  OpenUpForOthers(texts_);
+  std::filesystem::create_directories(app_ / "dicionarios");
+  std::filesystem::create_directories(app_ / "segmentador");
+  InstallSegmenter();
+  WriteBytes(mainPath_, "o\r\num\r\nnovo\r\nde\r\n");
+  WriteBytes(userPath_, "");
+  previousFolder_ = platform::CurrentDirectory();
+  ASSERT_EQ(chdir(app_.Path().c_str()), 0);
+  StartUp();
+  SetStatusSink([this](std::string_view text) { statuses_.emplace_back(text); });
+}
+
+void RunFixture::TearDown() {
+  SetStatusSink(nullptr);
+  ShutDown();
+  ASSERT_EQ(chdir(previousFolder_.c_str()), 0);
+}
+
+void RunFixture::InstallSegmenter() {
+  std::filesystem::remove(app_ / "segmentador/frasor.exe");
+  std::filesystem::copy_file(LEXAVIA_FRASOR, app_ / "segmentador/frasor.exe");
+}
+
+void RunFixture::InstallStandIn(const std::string& body) {
+  std::string path = app_ / "segmentador/frasor.exe";
+  std::filesystem::remove(path);
+  WriteBytes(path, "#!/bin/sh\n" + body + "\n");
+  chmod(path.c_str(), 0755);
+}
+
+std::string RunFixture::FailureOf(const std::string& input, bool storeNew) {
+  try {
+    RunDetection(input, storeNew, false);
+  } catch (const platform::FileError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+void RunFixture::ExpectNoTemporaryFilesOf(const std::string& input) {
+  EXPECT_FALSE(platform::FileExists(input + ".seg"));
+  EXPECT_FALSE(platform::FileExists(input + "._frasor_ready_.tmp"));
+  EXPECT_EQ(CandidateList.Head, nullptr);
+}
+
+std::string CompletionFor(const std::string& input) {
+  return "Candidatos a neologismos detectados e armazenados nos arquivos " + input +
+         "_candidatos-neologismos.txt e " + input + "_candidatos-neologismos.html";
+}
+
+}  // namespace testing_support
