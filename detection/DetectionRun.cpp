@@ -10,6 +10,7 @@
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/DictionaryTable.h"
 #include "platform/FileSystem.h"
+#include "platform/Process.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ class RunCleanup {
     if (done_) return;
     done_ = true;
     FreeCandidates();
+    // The segmenter has ended by now: leave no zombie of it behind.
+    platform::Process::ReapEnded();
     DeleteIfPresent(inputName_ + ".seg");
     DeleteIfPresent(inputName_ + "._frasor_ready_.tmp");
   }

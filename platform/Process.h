@@ -39,6 +39,10 @@ class Process {
   // that it never stays behind as a zombie.
   ~Process();
 
+  // Reaps the programs whose handles are gone and that have ended since,
+  // so that none stays behind as a zombie. Never waits.
+  static void ReapEnded();
+
   // How the process ended, once it has; empty while it runs. Never waits.
   std::optional<ProcessEnd> PollEnd();
 

@@ -14,4 +14,4 @@ ensure_packages() {
 }
 
 # What building Lexavia and its tests needs.
-BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine)
+BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine valgrind)

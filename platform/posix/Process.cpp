@@ -121,6 +121,8 @@ Process Process::Start(std::string_view commandLine) {
   return Process(child);
 }
 
+void Process::ReapEnded() { ReapEndedChildren(); }
+
 Process::Process(Process&& other) noexcept : id_(other.id_), end_(other.end_) { other.id_ = -1; }
 
 Process::~Process() {

@@ -1,0 +1,180 @@
+// Failing disks, dying segmenters and two programs sharing one user
+// dictionary: a run ends with a file error, nothing is left half-written,
+// and the next run works.
+#include <dirent.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "detection/AppState.h"
+#include "detection/DetectionRun.h"
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "support/ChildProcess.h"
+#include "support/RunFixture.h"
+
+using testing_support::CompletionFor;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The segmenter started by this process, once it runs; 0 when there is none.
+pid_t RunningSegmenter() {
+  DIR* processes = opendir("/proc");
+  pid_t found = 0;
+  while (dirent* entry = readdir(processes)) {
+    std::ifstream stat(std::string("/proc/") + entry->d_name + "/stat");
+    std::string pid, name, state;
+    pid_t parent = 0;
+    if (!(stat >> pid >> name >> state >> parent)) continue;
+    if (parent == getpid() && name == "(frasor.exe)" && state != "Z") found = std::stoi(pid);
+  }
+  closedir(processes);
+  return found;
+}
+
+// A text of about `bytes` bytes that the shipped rules split into sentences.
+std::string Prose(std::size_t bytes) {
+  std::string text;
+  while (text.size() < bytes) text += "Um blog novo de tuites e vlogs sem fim. ";
+  return text;
+}
+
+class FaultTest : public testing_support::RunFixture {};
+
+}  // namespace
+
+TEST_F(FaultTest, AFullDiskAtEachWriteEndsTheRunAndDamagesNothing) {
+  WriteBytes(input_, Prose(20000));
+  RunDetection(input_, false, false);  // reports of an earlier run
+  std::string oldText = ReadBytes(input_ + "_candidatos-neologismos.txt");
+  std::string oldHtml = ReadBytes(input_ + "_candidatos-neologismos.html");
+  // A large user dictionary, so that only its append exceeds the last limit.
+  std::string user;
+  while (user.size() < 400000) user += "palavraguardada\r\n";
+  WriteBytes(userPath_, user);
+
+  // Limits that stop, in turn: the .seg, the text report, the HTML report
+  // (the text one fits), the user dictionary's append (the reports fit).
+  std::size_t textSize = oldText.size();
+  for (std::uint64_t limit : {std::uint64_t{1000}, std::uint64_t{textSize / 2},
+                              std::uint64_t{textSize + 100}, std::uint64_t{user.size() + 10}}) {
+    int status = testing_support::RunWithFileSizeLimit(limit, [&] {
+      try {
+        RunDetection(input_, true, false);
+      } catch (const platform::FileError& error) {
+        return std::string(error.what()).rfind("I/O error ", 0) == 0 ? 0 : 1;
+      }
+      return 2;
+    });
+    EXPECT_EQ(status, 0) << "limit " << limit;
+    EXPECT_EQ(ReadBytes(input_ + "_candidatos-neologismos.txt"), oldText) << "limit " << limit;
+    EXPECT_EQ(ReadBytes(input_ + "_candidatos-neologismos.html"), oldHtml) << "limit " << limit;
+    EXPECT_EQ(ReadBytes(userPath_), user) << "limit " << limit;
+    ExpectNoTemporaryFilesOf(input_);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(texts_.Path()),
+                            std::filesystem::directory_iterator()),
+              3)
+        << "limit " << limit;  // the input and its two reports
+  }
+  EXPECT_EQ(RunDetection(input_, true, false), CompletionFor(input_));
+  EXPECT_NE(ReadBytes(userPath_), user);
+}
+
+TEST_F(FaultTest, ASegmenterKilledAtAnyMomentEndsTheRunWithinASecond) {
+  WriteBytes(input_, Prose(30'000'000));
+  int killedRuns = 0;
+  for (int delayMs : {0, 5, 20, 60, 120}) {
+    std::atomic<bool> killed{false};
+    Clock::time_point killedAt;
+    std::thread killer([&] {
+      pid_t segmenter = 0;
+      while ((segmenter = RunningSegmenter()) == 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+      std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+      killedAt = Clock::now();
+      killed = kill(segmenter, SIGKILL) == 0;
+    });
+    std::string failure = FailureOf(input_);
+    Clock::time_point failedAt = Clock::now();
+    killer.join();
+    if (failure == "no error") continue;  // it finished before the signal
+    ASSERT_TRUE(killed);
+    ++killedRuns;
+    EXPECT_EQ(failure, "I/O error 1001") << delayMs;
+    EXPECT_LT(failedAt - killedAt, std::chrono::seconds(1)) << delayMs;
+    ExpectNoTemporaryFilesOf(input_);
+  }
+  EXPECT_GT(killedRuns, 0);
+  WriteBytes(input_, Prose(2000));
+  EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
+}
+
+TEST_F(FaultTest, ASegmenterThatNeverSignalsEndsTheRunWhenItDies) {
+  WriteBytes(input_, Prose(2000));
+  InstallStandIn(": > \"$1.seg\"; sleep 0.3; exit 4");
+  Clock::time_point start = Clock::now();
+  EXPECT_EQ(FailureOf(input_), "Too many open files");
+  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1300));
+  ExpectNoTemporaryFilesOf(input_);
+  InstallSegmenter();
+  EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
+}
+
+TEST_F(FaultTest, TwoProgramsStoringIntoOneUserDictionaryLoseAndMixNothing) {
+  constexpr int Runs = 100;
+  auto storeRuns = [&](const std::string& prefix) {
+    return testing_support::RunInChild([&, prefix] {
+      StartUp();  // a program of its own on the same application folder
+      std::string text = texts_ / (prefix + ".txt");
+      for (int run = 0; run < Runs; ++run) {
+        std::ostringstream words;
+        for (int word = 0; word < 5; ++word)
+          words << prefix << char('a' + run % 26) << char('a' + run / 26) << char('a' + word)
+                << ' ';
+        WriteBytes(text, words.str() + ".\n");
+        try {
+          RunDetection(text, true, false);
+        } catch (const platform::FileError&) {
+          return 1;
+        }
+      }
+      return 0;
+    });
+  };
+  int first = -1, second = -1;
+  std::thread other([&] { second = storeRuns("beta"); });
+  first = storeRuns("alfa");
+  other.join();
+  EXPECT_EQ(first, 0);
+  EXPECT_EQ(second, 0);
+
+  std::map<std::string, int> lines;
+  std::string stored = ReadBytes(userPath_);
+  std::istringstream in(stored);
+  for (std::string line; std::getline(in, line);) {
+    ASSERT_TRUE(line.ends_with('\r')) << line;
+    ++lines[line.substr(0, line.size() - 1)];
+  }
+  EXPECT_TRUE(stored.ends_with("\r\n"));
+  EXPECT_EQ(lines.size(), 2u * Runs * 5);
+  for (const auto& [word, count] : lines) {
+    EXPECT_EQ(count, 1) << word;
+    EXPECT_TRUE(word.rfind("alfa", 0) == 0 || word.rfind("beta", 0) == 0) << word;
+    EXPECT_EQ(word.size(), 7u) << word;
+  }
+}
