@@ -3,6 +3,8 @@
 #include <unicode/utf16.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -30,10 +32,60 @@ const char* IcuName(TextEncoding encoding) {
   return "windows-1252";
 }
 
+// The characters that UTF-8 input converts by table: ASCII, and the Latin-1
+// letters and signs U+00A0..U+00FF (two bytes, C2 A0..C2 BF and C3 80..C3 BF),
+// which have the same byte in Windows-1252. All are in normalisation form C
+// and combine with nothing before them; only a combining mark after one may
+// change it, so ICU has to see the last one before any other character.
+// Converts such characters from the start of [from, end) to `to`, one byte
+// each, and returns where they end.
+const unsigned char* ConvertLatin1(const unsigned char* from, const unsigned char* end,
+                                   unsigned char*& to) {
+  constexpr std::uint64_t HighBits = 0x8080808080808080;
+  while (from < end) {
+    if (end - from >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, from, 8);
+      if ((word & HighBits) == 0) {
+        std::memcpy(to, &word, 8);
+        from += 8;
+        to += 8;
+        continue;
+      }
+    }
+    unsigned char lead = *from;
+    if (lead < 0x80) {
+      *to++ = lead;
+      ++from;
+      continue;
+    }
+    if (end - from < 2) break;
+    unsigned char trail = from[1];
+    if (lead == 0xC3 && trail >= 0x80 && trail <= 0xBF) {
+      *to++ = static_cast<unsigned char>(trail + 0x40);
+    } else if (lead == 0xC2 && trail >= 0xA0 && trail <= 0xBF) {
+      *to++ = trail;
+    } else {
+      break;
+    }
+    from += 2;
+  }
+  return from;
+}
+
+// Whether a character that ConvertLatin1 converts starts at `at`.
+bool StartsLatin1(const unsigned char* at, const unsigned char* end) {
+  if (*at < 0x80) return true;
+  if (end - at < 2) return false;
+  return (at[0] == 0xC3 && at[1] >= 0x80 && at[1] <= 0xBF) ||
+         (at[0] == 0xC2 && at[1] >= 0xA0 && at[1] <= 0xBF);
+}
+
 }  // namespace
 
 TextDecoder::TextDecoder(TextEncoding encoding) {
   if (encoding == TextEncoding::Windows1252) return;
+  utf8_ = encoding == TextEncoding::Utf8;
   fromInput_ = std::make_unique<IcuConverter>(IcuName(encoding));
   toWindows1252_ = std::make_unique<IcuConverter>("windows-1252");
   UErrorCode status = U_ZERO_ERROR;
@@ -44,17 +96,69 @@ TextDecoder::TextDecoder(TextEncoding encoding) {
 
 std::string_view TextDecoder::Decode(std::string_view bytes, bool last) {
   if (!fromInput_) return bytes;
+  outputSize_ = 0;
+  if (utf8_) {
+    DecodeUtf8(bytes, last);
+  } else {
+    DecodeWithIcu(bytes, last, last);
+  }
+  return std::string_view(output_.data(), outputSize_);
+}
+
+void TextDecoder::DecodeUtf8(std::string_view bytes, bool last) {
+  const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
+  const unsigned char* end = begin + bytes.size();
+  const unsigned char* at = begin;
+  auto piece = [](const unsigned char* from, const unsigned char* to) {
+    return std::string_view(reinterpret_cast<const char*>(from),
+                            static_cast<std::size_t>(to - from));
+  };
+  for (;;) {
+    if (IcuHoldsNothing()) {
+      auto* to =
+          reinterpret_cast<unsigned char*>(ReserveOutput(static_cast<std::size_t>(end - at)));
+      unsigned char* first = to;
+      const unsigned char* stop = ConvertLatin1(at, end, to);
+      // ICU takes the last of them with what follows, unless nothing does.
+      if (stop > at && (stop < end || !last)) {
+        stop -= stop[-1] < 0x80 ? 1 : 2;
+        --to;
+      }
+      outputSize_ += static_cast<std::size_t>(to - first);
+      at = stop;
+    }
+    if (at == end) break;
+    // ICU takes the text up to the next character that the table converts,
+    // before which no normalisation reaches.
+    const unsigned char* next = at + 1;
+    while (next < end && !StartsLatin1(next, end)) ++next;
+    DecodeWithIcu(piece(at, next), last && next == end, next < end);
+    at = next;
+  }
+  if (last) DecodeWithIcu({}, true, true);
+}
+
+// Whether ICU holds no bytes of a character nor characters that wait for
+// the next one.
+bool TextDecoder::IcuHoldsNothing() const {
+  if (carried_ > 0) return false;
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t pending = ucnv_toUCountPending(fromInput_->Get(), &status);
+  Check(status, "decoding");
+  return pending == 0;
+}
+
+void TextDecoder::DecodeWithIcu(std::string_view bytes, bool last, bool boundaryAfter) {
   // No encoding gives more UTF-16 units than bytes.
-  utf16_.resize(carried_ + bytes.size() + Slack);
+  std::size_t room = carried_ + bytes.size() + Slack;
+  if (utf16_.size() < room) utf16_.resize(room);
   const char* source = bytes.data();
   UChar* target = utf16_.data() + carried_;
   UErrorCode status = U_ZERO_ERROR;
   ucnv_toUnicode(fromInput_->Get(), &target, utf16_.data() + utf16_.size(), &source,
                  source + bytes.size(), nullptr, last, &status);
   Check(status, "decoding");
-  output_.clear();
-  NormaliseAndConvert(static_cast<std::size_t>(target - utf16_.data()), last);
-  return output_;
+  NormaliseAndConvert(static_cast<std::size_t>(target - utf16_.data()), last, boundaryAfter);
 }
 
 // Where the last character that cannot combine with what precedes it starts.
@@ -68,8 +172,8 @@ std::size_t TextDecoder::LastBoundary(std::size_t length) const {
   return static_cast<std::size_t>(i);
 }
 
-void TextDecoder::NormaliseAndConvert(std::size_t length, bool last) {
-  std::size_t ready = last ? length : LastBoundary(length);
+void TextDecoder::NormaliseAndConvert(std::size_t length, bool last, bool boundaryAfter) {
+  std::size_t ready = last || boundaryAfter ? length : LastBoundary(length);
   UErrorCode status = U_ZERO_ERROR;
   const UChar* text = utf16_.data();
   // Most text is normalised already: only the rest goes through the normaliser.
@@ -79,7 +183,7 @@ void TextDecoder::NormaliseAndConvert(std::size_t length, bool last) {
   AppendWindows1252(text, normalisedPrefix, false);
   std::size_t rest = ready - normalisedPrefix;
   if (rest > 0) {
-    normalised_.resize(rest + Slack);
+    if (normalised_.size() < rest + Slack) normalised_.resize(rest + Slack);
     for (;;) {
       status = U_ZERO_ERROR;
       int32_t produced =
@@ -102,14 +206,20 @@ void TextDecoder::NormaliseAndConvert(std::size_t length, bool last) {
 
 void TextDecoder::AppendWindows1252(const UChar* text, std::size_t length, bool last) {
   // One byte for each UTF-16 unit at most.
-  std::size_t old = output_.size();
-  output_.resize(old + length + Slack);
-  char* target = output_.data() + old;
+  char* start = ReserveOutput(length + Slack);
+  char* target = start;
   UErrorCode status = U_ZERO_ERROR;
-  ucnv_fromUnicode(toWindows1252_->Get(), &target, output_.data() + output_.size(), &text,
-                   text + length, nullptr, last, &status);
+  ucnv_fromUnicode(toWindows1252_->Get(), &target, start + length + Slack, &text, text + length,
+                   nullptr, last, &status);
   Check(status, "converting to Windows-1252");
-  output_.resize(static_cast<std::size_t>(target - output_.data()));
+  outputSize_ += static_cast<std::size_t>(target - start);
+}
+
+char* TextDecoder::ReserveOutput(std::size_t more) {
+  if (output_.size() < outputSize_ + more) {
+    output_.resize(std::max(output_.size() * 2, outputSize_ + more));
+  }
+  return output_.data() + outputSize_;
 }
 
 }  // namespace frasor
