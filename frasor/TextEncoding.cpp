@@ -1,12 +1,10 @@
 #include "frasor/TextEncoding.h"
 
-#include <unicode/ucnv.h>
-
-#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
-#include "frasor/IcuConverter.h"
 #include "platform/TextFile.h"
 
 namespace frasor {
@@ -18,27 +16,69 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
   return bytes.substr(0, prefix.size()) == prefix;
 }
 
+// How many bytes of a well-formed sequence start at `at`, of the `left`
+// bytes there: 0 when they are ill-formed, or -1 when they stop short of its
+// end. The ranges are those of the Unicode standard, which ICU follows: no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+int SequenceLength(const unsigned char* at, std::size_t left) {
+  unsigned char lead = at[0];
+  int length;
+  unsigned char low = 0x80, high = 0xBF;  // of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  for (int i = 1; i < length; ++i) {
+    if (static_cast<std::size_t>(i) == left) return -1;
+    unsigned char next = at[i];
+    if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) return 0;
+  }
+  return length;
+}
+
 // Reads the file to its end, or to its first byte that cannot be UTF-8,
 // and tells whether it was valid UTF-8 with at least one non-ASCII character.
 // `block` holds the first `size` bytes.
 bool IsNonAsciiUtf8(platform::InputFile& file, char* block, std::size_t size) {
-  IcuConverter utf8("UTF-8");
-  UErrorCode status = U_ZERO_ERROR;
-  ucnv_setToUCallBack(utf8.Get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-  std::unique_ptr<UChar[]> scratch(new UChar[BlockSize + 8]);
+  constexpr std::uint64_t HighBits = 0x8080808080808080;
   bool nonAscii = false;
   for (;;) {
-    bool last = size == 0;
-    nonAscii = nonAscii || std::any_of(block, block + size, [](char c) {
-                 return static_cast<unsigned char>(c) >= 0x80;
-               });
-    const char* source = block;
-    UChar* target = scratch.get();
-    ucnv_toUnicode(utf8.Get(), &target, target + BlockSize + 8, &source, source + size, nullptr,
-                   last, &status);
-    if (U_FAILURE(status)) return false;
-    if (last) return nonAscii;
-    size = file.Read(block, BlockSize);
+    const auto* at = reinterpret_cast<const unsigned char*>(block);
+    const unsigned char* end = at + size;
+    while (at < end) {
+      if (end - at >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, at, 8);
+        if ((word & HighBits) == 0) {
+          at += 8;
+          continue;
+        }
+      }
+      if (*at < 0x80) {
+        ++at;
+        continue;
+      }
+      int length = SequenceLength(at, static_cast<std::size_t>(end - at));
+      if (length == 0) return false;
+      if (length < 0) break;  // completed by the next block
+      nonAscii = true;
+      at += length;
+    }
+    // The start of a sequence that the block cuts short goes before the next.
+    auto cut = static_cast<std::size_t>(end - at);
+    std::memmove(block, at, cut);
+    std::size_t read = file.Read(block + cut, BlockSize - cut);
+    if (read == 0) return cut == 0 && nonAscii;
+    size = cut + read;
   }
 }
 

@@ -12,6 +12,7 @@
 #include "frasor/IcuConverter.h"
 #include "frasor/SegmentFile.h"
 #include "frasor/TextDecoder.h"
+#include "frasor/TextEncoding.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "support/TempDir.h"
@@ -62,6 +63,13 @@ class SegmentFileTest : public ::testing::Test {
     return ReadBytes(frasor::SegmentedName(input));
   }
 
+  // The encoding judged for a file holding `bytes`.
+  frasor::TextEncoding Detect(const std::string& bytes) {
+    std::string input = dir_ / "codificado.txt";
+    WriteBytes(input, bytes);
+    return frasor::DetectEncoding(input).encoding;
+  }
+
   TempDir dir_;
 };
 
@@ -81,6 +89,36 @@ TEST_F(SegmentFileTest, ReadsTextThatIsNotValidUtf8AsWindows1252) {
   EXPECT_EQ(Segment("Caf\xE9 e p\xC3\xA3o."), "Caf\xE9 e p\xC3\xA3o.\r\n");
   // Windows-1252 bytes without a Latin-1 code point stay as they are.
   EXPECT_EQ(Segment("\x93Sim\x94, disse \x97 e foi\x85"), "\x93Sim\x94, disse \x97 e foi\x85\r\n");
+}
+
+TEST_F(SegmentFileTest, TakesOnlyWellFormedUtf8ForUtf8) {
+  using frasor::TextEncoding;
+  const std::string text = "Uma frase com a\xC3\xA7\xC3\xA3o ";
+  EXPECT_EQ(Detect("Only ASCII text.\n"), TextEncoding::Windows1252);
+  EXPECT_EQ(Detect(""), TextEncoding::Windows1252);
+  // The highest code point, noncharacters and the code points around the
+  // surrogates are well-formed.
+  EXPECT_EQ(Detect(text + "\xF4\x8F\xBF\xBF \xEF\xBF\xBE \xED\x9F\xBF \xEE\x80\x80 \xE0\xA0\x80"),
+            TextEncoding::Utf8);
+  // Surrogates, overlong forms, code points above U+10FFFF, stray trail
+  // bytes, bytes that never occur and a sequence cut short by the end.
+  for (const std::string bad : {"\xED\xA0\x80", "\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF",
+                                "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\x80",
+                                "\xC3\xA7\xBF", "\xFE", "\xE2\x82 ", "\xC3"}) {
+    EXPECT_EQ(Detect(text + bad), TextEncoding::Windows1252) << testing::PrintToString(bad);
+  }
+}
+
+TEST_F(SegmentFileTest, JudgesSequencesAcrossReadingBlocksWhole) {
+  using frasor::TextEncoding;
+  // A four-byte sequence astride every place around the end of the first
+  // 64 KiB block of reading, whole or cut short by the end of the file.
+  for (std::size_t ascii = (1 << 16) - 4; ascii <= (1 << 16); ++ascii) {
+    std::string text(ascii, 'a');
+    EXPECT_EQ(Detect(text + "\xF0\x9F\x98\x80"), TextEncoding::Utf8) << ascii;
+    EXPECT_EQ(Detect(text + "\xF0\x9F\x98"), TextEncoding::Windows1252) << ascii;
+    EXPECT_EQ(Detect(text + "\xF0\x9F\x98\x80\xBF" + text), TextEncoding::Windows1252) << ascii;
+  }
 }
 
 TEST_F(SegmentFileTest, ComposesDecomposedLetters) {
