@@ -21,10 +21,16 @@ bool FallsInsideSentence(const LineBreak& lineBreak) {
 // The lengths of the nearby lines, sorted.
 class SortedLengths {
  public:
+  // They are few: sorting them by insertion is the fastest way, and only
+  // the first count_ of them are ever written or read.
   explicit SortedLengths(std::span<const LineBreak> nearby)
       : count_(std::min(nearby.size(), lengths_.size())) {
-    for (std::size_t i = 0; i < count_; ++i) lengths_[i] = nearby[i].lineLength;
-    std::sort(lengths_.begin(), lengths_.begin() + static_cast<std::ptrdiff_t>(count_));
+    for (std::size_t i = 0; i < count_; ++i) {
+      std::size_t length = nearby[i].lineLength;
+      std::size_t j = i;
+      for (; j > 0 && lengths_[j - 1] > length; --j) lengths_[j] = lengths_[j - 1];
+      lengths_[j] = length;
+    }
   }
 
   // The length that `rank` (0 to 1) of the lines do not exceed.
@@ -33,7 +39,7 @@ class SortedLengths {
   }
 
  private:
-  std::array<std::size_t, MostBreaksLookedAt> lengths_{};
+  std::array<std::size_t, MostBreaksLookedAt> lengths_;
   std::size_t count_;
 };
 
@@ -56,12 +62,12 @@ Layout LayoutOf(std::span<const LineBreak> nearby, const SortedLengths& lengths)
   // Near the longest line, but not stretched by one unbreakable word.
   std::size_t width = lengths.AtRank(0.9);
   if (width > WidestWrapping || width < NarrowestWrapping) return Layout::ParagraphPerLine;
-  auto inside = std::count_if(nearby.begin(), nearby.end(), FallsInsideSentence);
-  auto full = std::count_if(nearby.begin(), nearby.end(), [width](const LineBreak& lineBreak) {
-    return IsFull(lineBreak, width);
-  });
-  bool wrapped = static_cast<std::size_t>(inside) * 2 > nearby.size() &&
-                 static_cast<std::size_t>(full) * 2 > nearby.size();
+  std::size_t inside = 0, full = 0;
+  for (const LineBreak& lineBreak : nearby) {
+    inside += FallsInsideSentence(lineBreak);
+    full += IsFull(lineBreak, width);
+  }
+  bool wrapped = inside * 2 > nearby.size() && full * 2 > nearby.size();
   return wrapped ? Layout::HardWrapped : Layout::ParagraphPerLine;
 }
 

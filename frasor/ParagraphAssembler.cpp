@@ -1,6 +1,10 @@
 #include "frasor/ParagraphAssembler.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <span>
 
 #include "frasor/CharClasses.h"
 
@@ -11,9 +15,30 @@ namespace {
 constexpr std::size_t BreaksAround = 8;
 // Decided text is cut from the buffer once it is this long and half of it.
 constexpr std::size_t CompactionThreshold = 1 << 16;
+// Decided breaks are dropped, all but the latest, once there are this many.
+constexpr std::size_t BreaksCompactionThreshold = 1 << 12;
 
 unsigned char At(const std::string& text, std::size_t i) {
   return static_cast<unsigned char>(text[i]);
+}
+
+// The first CR or LF in [at, end), or `end`; eight bytes at a time.
+const char* FindLineEnd(const char* at, const char* end) {
+  constexpr std::uint64_t Ones = 0x0101010101010101;
+  constexpr std::uint64_t HighBits = 0x8080808080808080;
+  while (end - at >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, at, 8);
+    // A byte of lf or cr is zero where the word holds LF or CR; the lowest
+    // flagged byte of each is its first zero one.
+    std::uint64_t lf = word ^ (Ones * '\n');
+    std::uint64_t cr = word ^ (Ones * '\r');
+    std::uint64_t found = (((lf - Ones) & ~lf) | ((cr - Ones) & ~cr)) & HighBits;
+    if (found != 0) return at + std::countr_zero(found) / 8;
+    at += 8;
+  }
+  while (at < end && *at != '\n' && *at != '\r') ++at;
+  return at;
 }
 
 }  // namespace
@@ -25,8 +50,8 @@ void ParagraphAssembler::Feed(std::string_view text) {
     afterCarriageReturn_ = false;
   }
   while (i < text.size()) {
-    std::size_t stop = i;
-    while (stop < text.size() && text[stop] != '\n' && text[stop] != '\r') ++stop;
+    auto stop = static_cast<std::size_t>(FindLineEnd(text.data() + i, text.data() + text.size()) -
+                                         text.data());
     text_.append(text.data() + i, stop - i);
     if (stop == text.size()) break;
     EndLine();
@@ -43,7 +68,7 @@ void ParagraphAssembler::Feed(std::string_view text) {
 void ParagraphAssembler::Finish() {
   if (text_.size() > lineStart_) EndLine();
   if (lineOpen_) {
-    pending_.push_back({openLineEnd_, true, {}});
+    pending_.push_back({openLineEnd_, true});
     lineOpen_ = false;
   }
   DecideBreaks(true);
@@ -57,7 +82,7 @@ void ParagraphAssembler::EndLine() {
   if (first == end) {
     // A blank line ends the paragraph of the line before it.
     text_.resize(lineStart_);
-    if (lineOpen_) pending_.push_back({openLineEnd_, true, {}});
+    if (lineOpen_) pending_.push_back({openLineEnd_, true});
     lineOpen_ = false;
     DecideBreaks(false);
     return;
@@ -65,10 +90,9 @@ void ParagraphAssembler::EndLine() {
   std::size_t wordEnd = first;
   while (wordEnd < end && !IsBlank(At(text_, wordEnd))) ++wordEnd;
   if (lineOpen_) {
-    pending_.push_back({openLineEnd_,
-                        false,
-                        {openLineLength_, wordEnd - first, openLineEndsWithMark_,
-                         IsLowercaseLetter(At(text_, first))}});
+    pending_.push_back({openLineEnd_, false});
+    breaks_.push_back({openLineLength_, wordEnd - first, openLineEndsWithMark_,
+                       IsLowercaseLetter(At(text_, first))});
   }
   std::size_t last = end;
   while (last > first && IsCloser(At(text_, last - 1))) --last;
@@ -84,10 +108,12 @@ void ParagraphAssembler::EndLine() {
 void ParagraphAssembler::DecideBreaks(bool textEnded) {
   while (!pending_.empty() && (textEnded || pending_.size() > BreaksAround)) {
     Separator front = pending_.front();
-    bool hard = front.afterBlankLine || IsHard(0);
+    bool hard = front.afterBlankLine;
     if (!front.afterBlankLine) {
-      decided_.push_back(front.lineBreak);
-      if (decided_.size() > BreaksAround) decided_.pop_front();
+      std::size_t first = firstUndecided_ - std::min(firstUndecided_, BreaksAround);
+      std::span<const LineBreak> nearby(breaks_.data() + first, breaks_.size() - first);
+      hard = IsHardBreak(nearby, firstUndecided_ - first);
+      ++firstUndecided_;
     }
     pending_.pop_front();
     if (hard) {
@@ -99,21 +125,17 @@ void ParagraphAssembler::DecideBreaks(bool textEnded) {
   Compact();
 }
 
-bool ParagraphAssembler::IsHard(std::size_t separator) {
-  nearby_.assign(decided_.begin(), decided_.end());
-  std::size_t index = nearby_.size();
-  for (std::size_t i = separator; i < pending_.size(); ++i) {
-    if (!pending_[i].afterBlankLine) nearby_.push_back(pending_[i].lineBreak);
-  }
-  return IsHardBreak(nearby_, index);
-}
-
 void ParagraphAssembler::EmitParagraph(std::size_t end) {
   sink_(std::string_view(text_).substr(paragraphStart_, end - paragraphStart_));
   paragraphStart_ = end + 1;
 }
 
 void ParagraphAssembler::Compact() {
+  if (firstUndecided_ >= BreaksCompactionThreshold) {
+    std::size_t cut = firstUndecided_ - BreaksAround;
+    breaks_.erase(breaks_.begin(), breaks_.begin() + static_cast<std::ptrdiff_t>(cut));
+    firstUndecided_ -= cut;
+  }
   if (paragraphStart_ < CompactionThreshold || paragraphStart_ * 2 < text_.size()) return;
   std::size_t cut = paragraphStart_;
   text_.erase(0, cut);

@@ -28,16 +28,15 @@ class ParagraphAssembler {
 
  private:
   // The place of a line break in text_ whose kind is known (a blank line
-  // followed) or still to be decided from the breaks around it.
+  // followed) or still to be decided from the breaks around it, which are
+  // those of breaks_ from firstUndecided_ on, in the same order.
   struct Separator {
     std::size_t position;
     bool afterBlankLine;
-    LineBreak lineBreak;
   };
 
   void EndLine();
   void DecideBreaks(bool textEnded);
-  bool IsHard(std::size_t separator);
   void EmitParagraph(std::size_t end);
   void Compact();
 
@@ -56,8 +55,11 @@ class ParagraphAssembler {
   bool openLineEndsWithMark_ = false;
 
   std::deque<Separator> pending_;
-  std::deque<LineBreak> decided_;  // the latest decided breaks, as context
-  std::vector<LineBreak> nearby_;
+  // The breaks between non-blank lines in text order: the latest decided
+  // ones, as context, then the undecided ones from firstUndecided_. Those
+  // that a decision looks at are side by side, and are not copied.
+  std::vector<LineBreak> breaks_;
+  std::size_t firstUndecided_ = 0;
 };
 
 }  // namespace frasor

@@ -77,3 +77,18 @@ TEST(ParagraphAssembler, GivesTheSameResultWhateverThePieces) {
   for (std::size_t pieceSize : {1u, 2u, 7u}) EXPECT_EQ(Assemble(text, pieceSize), whole);
   EXPECT_EQ(whole.size(), 3u);
 }
+
+TEST(ParagraphAssembler, FindsLineEndsAtEveryPlaceOfAWord) {
+  // CR, LF and CR LF after lines of every length up to three words of eight
+  // bytes, among bytes that differ from them in one bit only.
+  for (std::string_view end : {"\n", "\r", "\r\n"}) {
+    for (std::size_t length = 1; length <= 24; ++length) {
+      std::string first(length, 'a');
+      first[length / 2] = '\x8A';
+      std::string second = "B\x8D\x0B" + std::string(length, 'b') + "\x0C\x0E";
+      EXPECT_EQ(Assemble(first + std::string(end) + second + std::string(end)),
+                (Paragraphs{first, second}))
+          << length;
+    }
+  }
+}
