@@ -19,8 +19,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include "frasor/ParagraphAssembler.h"
 #include "frasor/SegmentFile.h"
 #include "frasor/SentenceSplitter.h"
+#include "frasor/TextDecoder.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "support/SyntheticText.h"
@@ -127,6 +129,40 @@ void SplitParagraphs(benchmark::State& state) {
   state.counters["sentences"] = static_cast<double>(sentences / state.iterations());
 }
 BENCHMARK(SplitParagraphs)->Unit(benchmark::kMillisecond);
+
+// UTF-8 prose turned into Windows-1252 text in NFC, in the program's blocks.
+void DecodeUtf8(benchmark::State& state) {
+  std::string text = ToUtf8(GeneratedProse(16'000'000, false));
+  constexpr std::size_t Block = 1 << 18;
+  std::size_t decoded = 0;
+  for (auto _ : state) {
+    frasor::TextDecoder decoder(frasor::TextEncoding::Utf8);
+    for (std::size_t at = 0; at < text.size(); at += Block) {
+      decoded += decoder.Decode(std::string_view(text).substr(at, Block), false).size();
+    }
+    decoded += decoder.Decode({}, true).size();
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.counters["decoded_MB"] = static_cast<double>(decoded / state.iterations()) / 1e6;
+}
+BENCHMARK(DecodeUtf8)->Unit(benchmark::kMillisecond);
+
+// Hard-wrapped prose joined into paragraphs, without splitting them.
+void AssembleWrappedParagraphs(benchmark::State& state) {
+  std::string text = GeneratedProse(16'000'000, true);
+  constexpr std::size_t Block = 1 << 18;
+  std::size_t paragraphs = 0;
+  for (auto _ : state) {
+    frasor::ParagraphAssembler assembler([&](std::string_view) { ++paragraphs; });
+    for (std::size_t at = 0; at < text.size(); at += Block) {
+      assembler.Feed(std::string_view(text).substr(at, Block));
+    }
+    assembler.Finish();
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.counters["paragraphs"] = static_cast<double>(paragraphs / state.iterations());
+}
+BENCHMARK(AssembleWrappedParagraphs)->Unit(benchmark::kMillisecond);
 
 // The whole program's work in process: decoding, wrapping, splitting, writing.
 void SegmentFileInProcess(benchmark::State& state) {
