@@ -55,18 +55,28 @@ bool OpensSentence(std::string_view text, std::size_t start, std::size_t mark) {
   return i == start;
 }
 
+// How deep in brackets the text of a sentence is, counted up to `counted`
+// and carried on from there, since marks are looked at from left to right.
+struct BracketDepth {
+  std::size_t counted;
+  int depth = 0;
+
+  void CountTo(std::string_view text, std::size_t end) {
+    for (; counted < end; ++counted) {
+      if (text[counted] == '(') ++depth;
+      if (text[counted] == ')' && depth > 0) --depth;
+    }
+  }
+};
+
 // Within this distance of an open bracket its closing one is looked for.
 constexpr std::size_t BracketReach = 80;
 
 // Inside brackets opened in the sentence and closed soon after the marks,
-// as in "(séc. III e IV)".
-bool IsInsideBrackets(std::string_view text, std::size_t start, std::size_t end) {
-  int depth = 0;
-  for (std::size_t i = start; i < end; ++i) {
-    if (text[i] == '(') ++depth;
-    if (text[i] == ')' && depth > 0) --depth;
-  }
-  if (depth == 0) return false;
+// as in "(séc. III e IV)". `brackets` counts from the sentence's start.
+bool IsInsideBrackets(std::string_view text, BracketDepth& brackets, std::size_t end) {
+  brackets.CountTo(text, end);
+  if (brackets.depth == 0) return false;
   std::string_view after = text.substr(end, BracketReach);
   std::size_t close = after.find(')');
   return close != std::string_view::npos &&
@@ -81,10 +91,10 @@ std::string_view WordAt(std::string_view text, std::size_t begin) {
 
 // Whether the marks [mark, markEnd) and the closers up to `end` end the
 // sentence begun at `start`, given where the text goes on after the blank.
-bool EndsSentence(std::string_view text, std::size_t start, std::size_t mark, std::size_t markEnd,
-                  std::size_t end, std::size_t next) {
+bool EndsSentence(std::string_view text, std::size_t start, BracketDepth& brackets,
+                  std::size_t mark, std::size_t markEnd, std::size_t end, std::size_t next) {
   if (ContinuesSentence(At(text, next)) || OpensSentence(text, start, mark)) return false;
-  if (IsInsideBrackets(text, start, end)) return false;
+  if (IsInsideBrackets(text, brackets, end)) return false;
   bool singleFullStop = markEnd - mark == 1 && text[mark] == '.';
   if (!singleFullStop) return true;
   return !KeepsSentenceOpen(WordBefore(text, start, mark), WordAt(text, next));
@@ -102,6 +112,7 @@ void Emit(std::string_view sentence, const SentenceSink& sink) {
 void SplitSentences(std::string_view paragraph, const SentenceSink& sink) {
   const std::size_t size = paragraph.size();
   std::size_t start = SkipBlanks(paragraph, 0);
+  BracketDepth brackets{start};
   std::size_t i = start;
   while (i < size) {
     if (!IsSentenceMark(At(paragraph, i))) {
@@ -118,9 +129,10 @@ void SplitSentences(std::string_view paragraph, const SentenceSink& sink) {
       continue;
     }
     std::size_t next = SkipBlanks(paragraph, end);
-    if (next < size && EndsSentence(paragraph, start, i, markEnd, end, next)) {
+    if (next < size && EndsSentence(paragraph, start, brackets, i, markEnd, end, next)) {
       Emit(paragraph.substr(start, end - start), sink);
       start = next;
+      brackets = BracketDepth{start};
     }
     i = next;
   }

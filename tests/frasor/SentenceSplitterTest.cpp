@@ -99,3 +99,12 @@ TEST(SentenceSplitter, DoesNotTakeSubstitutedCharactersForQuestionMarks) {
   // Byte 26 stands for a character that Windows-1252 lacks.
   ExpectOneSentence("A atleta Laimut\x1A Baikauskait\x1A venceu.");
 }
+
+TEST(SentenceSplitter, CountsBracketsFromTheStartOfEachSentence) {
+  // The bracket opened before "cap." stays open at the marks after "3".
+  ExpectOneSentence("Ele (ver cap. 3. Mais x) saiu.");
+  // The bracket left open in the first sentence does not hold the second
+  // open, whose own bracket is closed.
+  EXPECT_EQ(Split("Veja a nota (um. Depois veio (dois) e saiu. Fim tres) aqui."),
+            (Sentences{"Veja a nota (um.", "Depois veio (dois) e saiu.", "Fim tres) aqui."}));
+}
