@@ -3,6 +3,7 @@
 #include <unicode/utf16.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
@@ -44,21 +45,25 @@ const unsigned char* ConvertLatin1(const unsigned char* from, const unsigned cha
   constexpr std::uint64_t HighBits = 0x8080808080808080;
   while (from < end) {
     if (end - from >= 8) {
+      // Eight bytes copied at once; those from the first that is not ASCII
+      // on lie past `to`, and count only once written again.
       std::uint64_t word;
       std::memcpy(&word, from, 8);
-      if ((word & HighBits) == 0) {
-        std::memcpy(to, &word, 8);
+      std::memcpy(to, &word, 8);
+      std::uint64_t high = word & HighBits;
+      if (high == 0) {
         from += 8;
         to += 8;
         continue;
       }
-    }
-    unsigned char lead = *from;
-    if (lead < 0x80) {
-      *to++ = lead;
-      ++from;
+      int ascii = std::countr_zero(high) / 8;
+      from += ascii;
+      to += ascii;
+    } else if (*from < 0x80) {
+      *to++ = *from++;
       continue;
     }
+    unsigned char lead = *from;
     if (end - from < 2) break;
     unsigned char trail = from[1];
     if (lead == 0xC3 && trail >= 0x80 && trail <= 0xBF) {

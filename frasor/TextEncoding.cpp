@@ -1,5 +1,6 @@
 #include "frasor/TextEncoding.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -56,21 +57,29 @@ bool IsNonAsciiUtf8(platform::InputFile& file, char* block, std::size_t size) {
     const unsigned char* end = at + size;
     while (at < end) {
       if (end - at >= 8) {
+        // Straight to the first byte that is not ASCII, if there is one.
         std::uint64_t word;
         std::memcpy(&word, at, 8);
-        if ((word & HighBits) == 0) {
+        std::uint64_t high = word & HighBits;
+        if (high == 0) {
           at += 8;
           continue;
         }
-      }
-      if (*at < 0x80) {
+        at += std::countr_zero(high) / 8;
+      } else if (*at < 0x80) {
         ++at;
+        continue;
+      }
+      nonAscii = true;
+      // Most letters of Portuguese take two bytes, C2..DF and a trail byte.
+      if (at[0] >= 0xC2 && at[0] <= 0xDF && end - at >= 2) {
+        if ((at[1] & 0xC0) != 0x80) return false;
+        at += 2;
         continue;
       }
       int length = SequenceLength(at, static_cast<std::size_t>(end - at));
       if (length == 0) return false;
       if (length < 0) break;  // completed by the next block
-      nonAscii = true;
       at += length;
     }
     // The start of a sequence that the block cuts short goes before the next.

@@ -109,6 +109,20 @@ TEST_F(SegmentFileTest, TakesOnlyWellFormedUtf8ForUtf8) {
   }
 }
 
+TEST_F(SegmentFileTest, JudgesSequencesAtEveryPlaceOfAWord) {
+  using frasor::TextEncoding;
+  // After 0 to 17 ASCII bytes, so at every place of the eight-byte words
+  // that ASCII is skipped by: a two-byte letter, then a broken one.
+  for (std::size_t ascii = 0; ascii < 18; ++ascii) {
+    std::string before(ascii, 'a');
+    EXPECT_EQ(Detect(before + "\xC3\xA7" + before), TextEncoding::Utf8) << ascii;
+    EXPECT_EQ(Detect(before + "\xC3\xA7" + before + "\xC3(" + before), TextEncoding::Windows1252)
+        << ascii;
+    EXPECT_EQ(Detect(before + "\xC3\xA7" + before + "\xA7" + before), TextEncoding::Windows1252)
+        << ascii;
+  }
+}
+
 TEST_F(SegmentFileTest, JudgesSequencesAcrossReadingBlocksWhole) {
   using frasor::TextEncoding;
   // A four-byte sequence astride every place around the end of the first
