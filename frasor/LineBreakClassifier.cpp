@@ -8,7 +8,6 @@ namespace {
 
 // Fewer breaks than this tell nothing about the layout.
 constexpr std::size_t FewestBreaksForWrapping = 3;
-constexpr std::size_t MostBreaksLookedAt = 32;
 // Plain text is wrapped at 60 to 80 columns, seldom above 132 or below 30;
 // longer lines are paragraphs, and shorter ones the items of a list.
 constexpr std::size_t WidestWrapping = 200;
@@ -21,26 +20,15 @@ bool FallsInsideSentence(const LineBreak& lineBreak) {
 // The lengths of the nearby lines, sorted.
 class SortedLengths {
  public:
-  // They are few: sorting them by insertion is the fastest way, and only
-  // the first count_ of them are ever written or read.
-  explicit SortedLengths(std::span<const LineBreak> nearby)
-      : count_(std::min(nearby.size(), lengths_.size())) {
-    for (std::size_t i = 0; i < count_; ++i) {
-      std::size_t length = nearby[i].lineLength;
-      std::size_t j = i;
-      for (; j > 0 && lengths_[j - 1] > length; --j) lengths_[j] = lengths_[j - 1];
-      lengths_[j] = length;
-    }
-  }
+  explicit SortedLengths(std::span<const std::size_t> sorted) : sorted_(sorted) {}
 
   // The length that `rank` (0 to 1) of the lines do not exceed.
   std::size_t AtRank(double rank) const {
-    return lengths_[static_cast<std::size_t>(static_cast<double>(count_ - 1) * rank)];
+    return sorted_[static_cast<std::size_t>(static_cast<double>(sorted_.size() - 1) * rank)];
   }
 
  private:
-  std::array<std::size_t, MostBreaksLookedAt> lengths_;
-  std::size_t count_;
+  std::span<const std::size_t> sorted_;
 };
 
 // A line is full when its next word would not have fitted in `width`.
@@ -74,8 +62,22 @@ Layout LayoutOf(std::span<const LineBreak> nearby, const SortedLengths& lengths)
 }  // namespace
 
 bool IsHardBreak(std::span<const LineBreak> nearby, std::size_t index) {
+  // They are few: sorting them by insertion is the fastest way.
+  std::array<std::size_t, MostBreaksLookedAt> sorted;
+  std::size_t count = std::min(nearby.size(), sorted.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    std::size_t length = nearby[i].lineLength;
+    std::size_t j = i;
+    for (; j > 0 && sorted[j - 1] > length; --j) sorted[j] = sorted[j - 1];
+    sorted[j] = length;
+  }
+  return IsHardBreak(nearby, index, std::span<const std::size_t>(sorted.data(), count));
+}
+
+bool IsHardBreak(std::span<const LineBreak> nearby, std::size_t index,
+                 std::span<const std::size_t> sortedLengths) {
   const LineBreak& lineBreak = nearby[index];
-  SortedLengths lengths(nearby);
+  SortedLengths lengths(sortedLengths);
   switch (LayoutOf(nearby, lengths)) {
     case Layout::ParagraphPerLine:
       return true;

@@ -22,4 +22,12 @@ struct LineBreak {
 // line that goes on in lower case after no mark is continued.
 bool IsHardBreak(std::span<const LineBreak> nearby, std::size_t index);
 
+// No more than this many breaks are looked at, the first of `nearby`.
+inline constexpr std::size_t MostBreaksLookedAt = 32;
+
+// The same, given the line lengths of the first MostBreaksLookedAt breaks of
+// `nearby` in ascending order, for a caller that keeps them sorted.
+bool IsHardBreak(std::span<const LineBreak> nearby, std::size_t index,
+                 std::span<const std::size_t> sortedLengths);
+
 }  // namespace frasor

@@ -112,7 +112,11 @@ void ParagraphAssembler::DecideBreaks(bool textEnded) {
     if (!front.afterBlankLine) {
       std::size_t first = firstUndecided_ - std::min(firstUndecided_, BreaksAround);
       std::span<const LineBreak> nearby(breaks_.data() + first, breaks_.size() - first);
-      hard = IsHardBreak(nearby, firstUndecided_ - first);
+      if (nearby.size() <= MostBreaksLookedAt) {
+        hard = IsHardBreak(nearby, firstUndecided_ - first, SortedLengths(first, breaks_.size()));
+      } else {
+        hard = IsHardBreak(nearby, firstUndecided_ - first);
+      }
       ++firstUndecided_;
     }
     pending_.pop_front();
@@ -125,6 +129,26 @@ void ParagraphAssembler::DecideBreaks(bool textEnded) {
   Compact();
 }
 
+// The line lengths of breaks_[first, end), sorted, from those of the
+// previous window, which starts no later and ends no later.
+std::span<const std::size_t> ParagraphAssembler::SortedLengths(std::size_t first, std::size_t end) {
+  if (first >= windowEnd_) {
+    sortedLengths_.clear();
+    windowFirst_ = windowEnd_ = first;
+  }
+  for (; windowFirst_ < first; ++windowFirst_) {
+    auto gone = std::lower_bound(sortedLengths_.begin(), sortedLengths_.end(),
+                                 breaks_[windowFirst_].lineLength);
+    sortedLengths_.erase(gone);
+  }
+  for (; windowEnd_ < end; ++windowEnd_) {
+    std::size_t length = breaks_[windowEnd_].lineLength;
+    sortedLengths_.insert(std::upper_bound(sortedLengths_.begin(), sortedLengths_.end(), length),
+                          length);
+  }
+  return sortedLengths_;
+}
+
 void ParagraphAssembler::EmitParagraph(std::size_t end) {
   sink_(std::string_view(text_).substr(paragraphStart_, end - paragraphStart_));
   paragraphStart_ = end + 1;
@@ -132,9 +156,12 @@ void ParagraphAssembler::EmitParagraph(std::size_t end) {
 
 void ParagraphAssembler::Compact() {
   if (firstUndecided_ >= BreaksCompactionThreshold) {
-    std::size_t cut = firstUndecided_ - BreaksAround;
+    // Those of the last window stay, to leave it when the next is taken.
+    std::size_t cut = std::min(firstUndecided_ - BreaksAround, windowFirst_);
     breaks_.erase(breaks_.begin(), breaks_.begin() + static_cast<std::ptrdiff_t>(cut));
     firstUndecided_ -= cut;
+    windowFirst_ -= cut;
+    windowEnd_ -= cut;
   }
   if (paragraphStart_ < CompactionThreshold || paragraphStart_ * 2 < text_.size()) return;
   std::size_t cut = paragraphStart_;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,7 @@ class ParagraphAssembler {
 
   void EndLine();
   void DecideBreaks(bool textEnded);
+  std::span<const std::size_t> SortedLengths(std::size_t first, std::size_t end);
   void EmitParagraph(std::size_t end);
   void Compact();
 
@@ -60,6 +62,11 @@ class ParagraphAssembler {
   // that a decision looks at are side by side, and are not copied.
   std::vector<LineBreak> breaks_;
   std::size_t firstUndecided_ = 0;
+  // The line lengths of breaks_[windowFirst_, windowEnd_) in ascending
+  // order: from one decision to the next, a few come and go.
+  std::vector<std::size_t> sortedLengths_;
+  std::size_t windowFirst_ = 0;
+  std::size_t windowEnd_ = 0;
 };
 
 }  // namespace frasor

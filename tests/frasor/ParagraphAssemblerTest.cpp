@@ -92,3 +92,47 @@ TEST(ParagraphAssembler, FindsLineEndsAtEveryPlaceOfAWord) {
     }
   }
 }
+
+namespace {
+
+// `paragraph` hard-wrapped at `width` columns, then `lastLine` on a line of
+// its own.
+std::string Wrapped(const std::string& paragraph, std::size_t width, const std::string& lastLine) {
+  std::string text;
+  for (std::size_t at = 0; at < paragraph.size();) {
+    std::size_t end = std::min(paragraph.find(' ', at), paragraph.size());
+    std::size_t lineStart = text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1;
+    if (text.size() > lineStart && text.size() - lineStart + 1 + (end - at) > width) {
+      text += '\n';
+    } else if (text.size() > lineStart) {
+      text += ' ';
+    }
+    text.append(paragraph, at, end - at);
+    at = end + 1;
+  }
+  return text + "\n" + lastLine + "\n";
+}
+
+}  // namespace
+
+TEST(ParagraphAssembler, JudgesLineLengthsByTheLatestLinesOnly) {
+  // Thousands of lines wrapped at 40 columns, more than are kept at once,
+  // then prose wrapped at 70 whose paragraphs end in lines of 46 columns:
+  // short for the width of 70, full for one of 40 if old lines counted.
+  const std::string lastLine = "texto texto texto texto texto texto texto fim.";
+  Paragraphs expected;
+  std::string text;
+  for (int p = 0; p < 1200; ++p) {
+    std::string paragraph = "Come\xE7o";
+    for (int w = 0; w < 30 + p % 7; ++w) paragraph += w % 5 == 0 ? " palavra" : " texto";
+    std::size_t width = p < 1000 ? 40 : 70;
+    text += Wrapped(paragraph, width, p < 1000 ? "fim." : lastLine);
+    expected.push_back(paragraph + " " + (p < 1000 ? "fim." : lastLine));
+  }
+  Paragraphs paragraphs = Assemble(text);
+  ASSERT_GE(paragraphs.size(), 150u);
+  // Past the first few of the wider prose, whose neighbours are still narrow.
+  EXPECT_EQ(Paragraphs(paragraphs.end() - 150, paragraphs.end()),
+            Paragraphs(expected.end() - 150, expected.end()));
+  EXPECT_EQ(Assemble(text, 4093), paragraphs);
+}
