@@ -27,6 +27,13 @@ platform::FileError ErrorOfEnd(const platform::ProcessEnd& end) {
 
 }  // namespace
 
+std::string SegmenterCommandLine(const std::string& inputName) {
+  std::size_t kept = inputName.find_last_not_of('\\');
+  std::size_t trailing = kept == std::string::npos ? inputName.size() : inputName.size() - kept - 1;
+  return "\"" + AppDir + "/segmentador/frasor.exe\" \"" + inputName + std::string(trailing, '\\') +
+         "\"";
+}
+
 void RunSegmenter(const std::string& inputName) {
   if (inputName.find('"') != std::string::npos) {
     throw platform::FileError(platform::FileErrorKind::PathNotFound, EINVAL);
@@ -36,9 +43,7 @@ void RunSegmenter(const std::string& inputName) {
   platform::DeleteFile(readinessName);
   platform::DeleteFile(inputName + ".seg");
 
-  const std::string commandLine =
-      "\"" + AppDir + "/segmentador/frasor.exe" + "\" \"" + inputName + "\"";
-  platform::Process segmenter = platform::Process::Start(commandLine);
+  platform::Process segmenter = platform::Process::Start(SegmenterCommandLine(inputName));
   unsigned pause = FirstPauseMicroseconds;
   while (!platform::FileExists(readinessName)) {
     if (std::optional<platform::ProcessEnd> end = segmenter.PollEnd()) {

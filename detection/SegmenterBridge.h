@@ -19,3 +19,9 @@ inline constexpr int SegmenterKilledCode = 1001;
 // error of a segmenter that cannot be started; the error of the exit status
 // of one that ends before the readiness file exists.
 void RunSegmenter(const std::string& inputName);
+
+// The command line that starts the segmenter on `inputName`, which holds no
+// double quote: the program and the name, each in double quotes, with the
+// backslashes that end the name doubled so that they do not escape the
+// closing quote.
+std::string SegmenterCommandLine(const std::string& inputName);

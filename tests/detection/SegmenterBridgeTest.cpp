@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,23 @@ TEST_F(SegmenterBridgeTest, PassesARelativeNameUnchanged) {
   CurrentDirectoryScope inTexts(texts_.Path());
   RunSegmenter("artigo.txt");
   EXPECT_EQ(ReadBytes(texts_ / "artigo.txt.seg"), "Uma frase.\r\n");
+}
+
+TEST_F(SegmenterBridgeTest, QuotesNamesSoThatTheyComeBackUnchanged) {
+  // Backslashes before the closing quote would escape it unless doubled.
+  for (std::string name : {"texto.txt", "um texto\\", "pasta\\a b\\\\", "\\", "", "a\\b c"}) {
+    std::vector<std::string> expected = {AppDir + "/segmentador/frasor.exe", name};
+    EXPECT_EQ(platform::SplitCommandLine(SegmenterCommandLine(name)), expected) << name;
+  }
+}
+
+TEST_F(SegmenterBridgeTest, RunsTheRealSegmenterOnANameEndingInABackslash) {
+  InstallRealSegmenter();
+  std::string input = texts_ / "texto\\";
+  WriteBytes(input, "Uma frase. Outra frase.");
+  RunSegmenter(input);
+  EXPECT_EQ(ReadBytes(input + ".seg"), "Uma frase.\r\nOutra frase.\r\n");
+  EXPECT_TRUE(platform::FileExists(input + "._frasor_ready_.tmp"));
 }
 
 TEST_F(SegmenterBridgeTest, DeletesTheFilesOfAnEarlierRunBeforeStarting) {
