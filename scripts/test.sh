@@ -19,3 +19,6 @@ cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLEXAVIA_SA
   -DLEXAVIA_BENCHMARKS=OFF -DLEXAVIA_UI=OFF
 cmake --build "$root/build-sanitize" -j "$jobs"
 (cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs" -L unit)
+
+# Every fuzz target of fuzz/ for 30 seconds over its seed corpus.
+"$root/fuzz/build.sh" && "$root/fuzz/run.sh" all 30
