@@ -4,6 +4,7 @@
 #include <memory>
 #include <string_view>
 
+#include "frasor/LongSentences.h"
 #include "frasor/ParagraphAssembler.h"
 #include "frasor/SentenceSplitter.h"
 #include "frasor/TextDecoder.h"
@@ -38,8 +39,9 @@ void SegmentFile(const std::string& inputPath) {
   DetectedEncoding detected = DetectEncoding(inputPath);
   platform::InputFile input(inputPath);
   platform::OutputFile output = platform::OutputFile::Create(SegmentedName(inputPath));
-  SentenceSink writeSentence = [&output](std::string_view sentence) {
-    WriteSentence(output, sentence);
+  SentenceSink writePiece = [&output](std::string_view piece) { WriteSentence(output, piece); };
+  SentenceSink writeSentence = [&writePiece](std::string_view sentence) {
+    SplitLongSentence(sentence, MaxSentenceBytes, writePiece);
   };
   ParagraphAssembler paragraphs(
       [&writeSentence](std::string_view paragraph) { SplitSentences(paragraph, writeSentence); });

@@ -156,6 +156,42 @@ TEST_F(BadInputTest, MissingUnreadableAndFolderInputsAreFileErrors) {
   EXPECT_EQ(RunAndCheck(input_), "");  // and the next run works
 }
 
+TEST_F(BadInputTest, AVeryLargeTextIsProcessedWhole) {
+  std::string sentence = "O novo de um novo, o de um. ";
+  std::string text;
+  text.reserve(200'000'000 + 1000);
+  std::size_t blogs = 0;
+  for (int i = 0; text.size() < 200'000'000; ++i) {
+    if (i % 50 == 0) {
+      text += "Um blog novo. ";
+      ++blogs;
+    } else {
+      text += sentence;
+    }
+  }
+  WriteBytes(input_, text);
+  EXPECT_EQ(RunAndCheck(input_), "");
+  std::string report = ReadBytes(input_ + "_candidatos-neologismos.txt");
+  std::size_t rows = 0;
+  for (std::size_t at = report.find("\r\nblog; "); at != std::string::npos;
+       at = report.find("\r\nblog; ", at + 1)) {
+    ++rows;
+  }
+  EXPECT_EQ(rows, blogs);
+}
+
+TEST_F(BadInputTest, AHugeLineWithoutPunctuationGivesBoundedSentences) {
+  std::string text;
+  text.reserve(50'000'000 + 100);
+  for (int i = 0; text.size() < 50'000'000; ++i) text += i % 1000 == 0 ? "blog " : "o novo de um ";
+  WriteBytes(input_, text);
+  EXPECT_EQ(RunAndCheck(input_), "");
+  std::string report = ReadBytes(input_ + "_candidatos-neologismos.txt");
+  // Every candidate's sentence is a bounded piece of the line, not all of it.
+  EXPECT_LT(report.size(), 100'000'000u);
+  EXPECT_NE(report.find("\r\nblog; N\xE3o; "), std::string::npos);
+}
+
 TEST_F(BadInputTest, OddDictionaryFilesLoadAsTheirLinesSay) {
   std::string longEntry(40000, 'x');
   WriteBytes(mainPath_, "\xEF\xBB\xBFprimeira\rblog\r" + longEntry +
