@@ -78,6 +78,9 @@ const unsigned char* ConvertLatin1(const unsigned char* from, const unsigned cha
   return from;
 }
 
+// Fewer bytes of such characters between others go through ICU with them.
+constexpr std::ptrdiff_t ShortestTableRun = 32;
+
 // Whether a character that ConvertLatin1 converts starts at `at`.
 bool StartsLatin1(const unsigned char* at, const unsigned char* end) {
   if (*at < 0x80) return true;
@@ -133,10 +136,20 @@ void TextDecoder::DecodeUtf8(std::string_view bytes, bool last) {
       at = stop;
     }
     if (at == end) break;
-    // ICU takes the text up to the next character that the table converts,
-    // before which no normalisation reaches.
+    // ICU takes the text up to the next run of characters that the table
+    // converts, before which no normalisation reaches. Short runs go with
+    // it: in decomposed text a combining mark follows every few letters, and
+    // ICU works faster on long pieces.
     const unsigned char* next = at + 1;
-    while (next < end && !StartsLatin1(next, end)) ++next;
+    for (;;) {
+      while (next < end && !StartsLatin1(next, end)) ++next;
+      const unsigned char* run = next;
+      while (run < end && run - next < ShortestTableRun && StartsLatin1(run, end)) {
+        run += *run < 0x80 ? 1 : 2;
+      }
+      if (run == end || run - next >= ShortestTableRun) break;
+      next = run;
+    }
     DecodeWithIcu(piece(at, next), last && next == end, next < end);
     at = next;
   }
