@@ -1,9 +1,13 @@
 #include "frasor/LongSentences.h"
 
+#include "frasor/CharClasses.h"
+
 namespace frasor {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// The blanks of the sentence rules, no-break space included, so that no
+// piece ends in one.
+bool IsBlank(char c) { return frasor::IsBlank(static_cast<unsigned char>(c)); }
 
 std::string_view WithoutBlanksAtEnds(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

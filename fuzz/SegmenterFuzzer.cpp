@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frasor/LongSentences.h"
 #include "frasor/SegmentFile.h"
 #include "fuzz/FuzzSupport.h"
 
@@ -70,12 +71,15 @@ std::string MakeInput(fuzz_support::Input& input) {
   constexpr std::string_view Fillers[] = {"a", "Fim. ", "a\n", "\r\n"};
   // The blocks of the detection and the compaction of the paragraph buffer
   // are 64 KiB, the segmenter's blocks 256 KiB (in bytes of the file: half
-  // as many characters of UTF-16). Only the filler of one long word goes
-  // past 64 KiB: that much of short lines or sentences is slow.
+  // as many characters of UTF-16), and lines are cut at MaxSentenceBytes.
+  // Only the filler of one long word goes past 64 KiB: that much of short
+  // lines or sentences is slow.
   std::size_t unit = mode % 6 == 2 || mode % 6 == 3 ? 2 : 1;
-  std::size_t length = filler % 4 == 0
-                           ? fuzz_support::PaddingLength(pad, {(1 << 16) / unit, (1 << 18) / unit})
-                           : fuzz_support::PaddingLength(pad, {(1 << 16) / unit});
+  std::size_t length =
+      filler % 4 == 0
+          ? fuzz_support::PaddingLength(
+                pad, {frasor::MaxSentenceBytes, (1 << 16) / unit, (1 << 18) / unit})
+          : fuzz_support::PaddingLength(pad, {frasor::MaxSentenceBytes, (1 << 16) / unit});
   std::string padding = fuzz_support::Padding(length, Fillers[filler % 4]);
   std::string rest(input.Rest());
   switch (mode % 6) {

@@ -55,3 +55,9 @@ TEST(SplitLongSentence, KeepsEveryNonBlankByteInOrderWithinTheLimit) {
   }
   EXPECT_EQ(NonBlank(joined), NonBlank(sentence));
 }
+
+TEST(SplitLongSentence, EndsNoPieceInANoBreakSpaceOrAnotherBlankOfTheSentenceRules) {
+  EXPECT_EQ(Pieces("abcd\xA0 ef", 5), (Strings{"abcd", "ef"}));
+  EXPECT_EQ(Pieces("ab \xA0\v cd", 4), (Strings{"ab", "cd"}));
+  EXPECT_EQ(Pieces("ab\f\xA0\xA0\xA0 cd", 4), (Strings{"ab", "cd"}));
+}
