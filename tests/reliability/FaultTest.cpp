@@ -1,14 +1,12 @@
 // Failing disks, dying segmenters and two programs sharing one user
 // dictionary: a run ends with a file error, nothing is left half-written,
 // and the next run works.
-#include <dirent.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -34,17 +32,10 @@ using Clock = std::chrono::steady_clock;
 
 // The segmenter started by this process, once it runs; 0 when there is none.
 pid_t RunningSegmenter() {
-  DIR* processes = opendir("/proc");
-  pid_t found = 0;
-  while (dirent* entry = readdir(processes)) {
-    std::ifstream stat(std::string("/proc/") + entry->d_name + "/stat");
-    std::string pid, name, state;
-    pid_t parent = 0;
-    if (!(stat >> pid >> name >> state >> parent)) continue;
-    if (parent == getpid() && name == "(frasor.exe)" && state != "Z") found = std::stoi(pid);
+  for (const testing_support::ChildState& child : testing_support::ChildrenOfThisProcess()) {
+    if (child.name == "(frasor.exe)" && child.state != 'Z') return child.pid;
   }
-  closedir(processes);
-  return found;
+  return 0;
 }
 
 // A text of about `bytes` bytes that the shipped rules split into sentences.

@@ -1,7 +1,5 @@
 // A thousand runs in one process, successful and failing in turn: memory
 // stays level, and no descriptor, temporary file or zombie is left behind.
-#include <dirent.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +9,7 @@
 
 #include "detection/DetectionRun.h"
 #include "platform/FileError.h"
+#include "support/ChildProcess.h"
 #include "support/RunFixture.h"
 
 using testing_support::WriteBytes;
@@ -32,11 +31,8 @@ std::size_t OpenDescriptors() {
 
 int Zombies() {
   int zombies = 0;
-  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-    std::ifstream stat(entry.path() / "stat");
-    std::string pid, name, state;
-    pid_t parent = 0;
-    if (stat >> pid >> name >> state >> parent && parent == getpid() && state == "Z") ++zombies;
+  for (const testing_support::ChildState& child : testing_support::ChildrenOfThisProcess()) {
+    zombies += child.state == 'Z' ? 1 : 0;
   }
   return zombies;
 }

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace testing_support {
@@ -32,6 +34,20 @@ int RunWithFileSizeLimit(std::uint64_t bytes, const std::function<int()>& body) 
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 121;
     return body();
   });
+}
+
+std::vector<ChildState> ChildrenOfThisProcess() {
+  std::vector<ChildState> children;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    std::ifstream stat(entry.path() / "stat");
+    pid_t pid = 0, parent = 0;
+    std::string name;
+    char state = 0;
+    if (stat >> pid >> name >> state >> parent && parent == getpid()) {
+      children.push_back(ChildState{pid, name, state});
+    }
+  }
+  return children;
 }
 
 }  // namespace testing_support

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
 
 namespace testing_support {
 
@@ -19,5 +23,14 @@ int RunUnprivileged(const std::function<int()>& body);
 // As RunInChild, in a child whose files cannot grow past `bytes`: a write
 // beyond fails as on a full disk (EFBIG) instead of ending the child.
 int RunWithFileSizeLimit(std::uint64_t bytes, const std::function<int()>& body);
+
+// A process whose parent is this one, as /proc shows it.
+struct ChildState {
+  pid_t pid;
+  std::string name;  // the program's name, in parentheses
+  char state;        // 'R', 'S', 'Z' for a zombie...
+};
+
+std::vector<ChildState> ChildrenOfThisProcess();
 
 }  // namespace testing_support
