@@ -63,6 +63,8 @@ class MainFormTest : public QObject {
   void openButtonTakesAChosenFileAndKeepsTheNameOnCancel();
   void aCompleteRunShowsTheCompletionMessage();
   void aFailedRunShowsTheErrorBoxAndRestoresTheButton();
+  void badInputsEndInOneBoxAndTheNextRunWorks_data();
+  void badInputsEndInOneBoxAndTheNextRunWorks();
   void statusTextsArePaintedInOrderBeforeEachStage();
   void helpWindowIsModalAndKeepsItsState();
   void applicationTitleComesFromTheExecutablesName();
@@ -273,6 +275,85 @@ void MainFormTest::aFailedRunShowsTheErrorBoxAndRestoresTheButton() {
   RunWithButton();
   QTRY_COMPARE(watcher_->boxes.size(), size_t{2});
   QVERIFY(watcher_->boxes[1].text.startsWith("Candidatos a neologismos detectados"));
+}
+
+enum class InputKind { File, Folder, Missing };
+Q_DECLARE_METATYPE(InputKind)
+
+void MainFormTest::badInputsEndInOneBoxAndTheNextRunWorks_data() {
+  QTest::addColumn<QByteArray>("name");  // in the texts folder, UTF-8 as on the file system
+  QTest::addColumn<InputKind>("kind");
+  QTest::addColumn<QByteArray>("content");
+  QTest::addColumn<QString>("error");  // empty for a run that completes
+
+  QByteArray randomBytes(20000, '\0');
+  quint32 state = 12345;
+  for (char& byte : randomBytes) {
+    state = state * 1103515245u + 12345u;
+    byte = static_cast<char>(state >> 24);
+  }
+  QTest::newRow("empty") << QByteArray("vazio.txt") << InputKind::File << QByteArray() << QString();
+  QTest::newRow("blanks") << QByteArray("brancos.txt") << InputKind::File
+                          << QByteArray(" \r\n\t\n\n ") << QString();
+  QTest::newRow("binary") << QByteArray("imagem.png") << InputKind::File
+                          << QByteArray("\x89PNG\r\n\x1A\n") + randomBytes << QString();
+  QTest::newRow("invalid UTF-8") << QByteArray("quebrado.txt") << InputKind::File
+                                 << QByteArray("Um caf\xC3\xA9 e um caf\xC3 \xFF\xFEquebrado.\n")
+                                 << QString();
+  QTest::newRow("dash, accents, blanks")
+      << QByteArray("-op\xC3\xA7\xC3\xA3o e nome.txt") << InputKind::File
+      << QByteArray("Um blog.\n") << QString();
+  QTest::newRow("semicolon") << QByteArray("a;b.txt") << InputKind::File << QByteArray("Um blog.\n")
+                             << QString();
+  QTest::newRow("double quote") << QByteArray("cita \"x\".txt") << InputKind::File
+                                << QByteArray("Um blog.\n") << QString("Invalid filename.");
+  QTest::newRow("folder") << QByteArray("pasta.txt") << InputKind::Folder << QByteArray()
+                          << QString("File access denied.");
+  QTest::newRow("missing") << QByteArray("ausente.txt") << InputKind::Missing << QByteArray()
+                           << QString("File not found.");
+}
+
+void MainFormTest::badInputsEndInOneBoxAndTheNextRunWorks() {
+  QFETCH(QByteArray, name);
+  QFETCH(InputKind, kind);
+  QFETCH(QByteArray, content);
+  QFETCH(QString, error);
+  std::string input = *texts_ / name.toStdString();
+  if (kind == InputKind::File) WriteBytes(input, content.toStdString());
+  if (kind == InputKind::Folder) std::filesystem::create_directory(input);
+  std::string userPath = *app_ / "dicionarios/dicionario_usuario.txt";
+  WriteBytes(userPath, "tuitar");  // no line break at its end
+  QTest::mouseClick(form_->CheckBox2, Qt::LeftButton, {}, QPoint(6, 8));
+  form_->Edit1->setText(QString::fromUtf8(input.c_str()));
+  RunWithButton();
+  QTRY_COMPARE(watcher_->boxes.size(), size_t{1});
+  QTest::qWait(50);  // time for a second box, which must not come
+  QCOMPARE(watcher_->boxes.size(), size_t{1});
+  QCOMPARE(form_->Button2->text(), QString("Detecter termos candidatos"));
+  bool reported = platform::FileExists(input + "_candidatos-neologismos.txt");
+  std::string stored = ReadBytes(userPath);
+  if (error.isEmpty()) {
+    QVERIFY(watcher_->boxes[0].text.startsWith("Candidatos a neologismos detectados"));
+    QCOMPARE(watcher_->boxes[0].icon, QMessageBox::NoIcon);
+    QVERIFY(reported);
+    QVERIFY(platform::FileExists(input + "_candidatos-neologismos.html"));
+    // Nothing stored, or whole lines after the line break the last word lacked.
+    QVERIFY(stored == "tuitar" || (stored.starts_with("tuitar\r\n") && stored.ends_with("\r\n")));
+  } else {
+    QCOMPARE(watcher_->boxes[0].text, error);
+    QCOMPARE(watcher_->boxes[0].icon, QMessageBox::Critical);
+    QVERIFY(!reported);
+    QCOMPARE(stored, std::string("tuitar"));
+  }
+  QVERIFY(!platform::FileExists(input + ".seg"));
+
+  std::string good = *texts_ / "bom.txt";
+  WriteBytes(good, "Um vlog novo.\n");
+  form_->Edit1->setText(QString::fromStdString(good));
+  RunWithButton();
+  QTRY_COMPARE(watcher_->boxes.size(), size_t{2});
+  QVERIFY(watcher_->boxes[1].text.startsWith("Candidatos a neologismos detectados"));
+  QVERIFY(ReadBytes(userPath).ends_with("\r\nvlog\r\n"));
 }
 
 void MainFormTest::statusTextsArePaintedInOrderBeforeEachStage() {
