@@ -23,7 +23,7 @@ class PendingReport {
  public:
   explicit PendingReport(std::string finalName)
       : finalName_(std::move(finalName)),
-        temporaryName_(finalName_ + ".lexavia-tmp"),
+        temporaryName_(platform::TemporaryNameBeside(finalName_, ".lexavia-tmp")),
         file_(platform::OutputFile::Create(temporaryName_)) {}
   ~PendingReport() {
     if (!committed_) platform::DeleteFile(temporaryName_);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -17,5 +18,11 @@ bool DeleteFile(const std::string& path);
 
 // Replaces `to` by `from` in one step; throws FileError.
 void RenameFile(const std::string& from, const std::string& to);
+
+// A name in the folder of `path` for a file that is to replace it: `path`
+// followed by `suffix`. Where that would pass the file system's limit on the
+// length of one name, the front of the last part gives way, so that two
+// names differing at their ends keep differing.
+std::string TemporaryNameBeside(const std::string& path, std::string_view suffix);
 
 }  // namespace platform

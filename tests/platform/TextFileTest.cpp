@@ -181,3 +181,29 @@ TEST(FileSystem, RenameReplacesTheTarget) {
   EXPECT_EQ(ReadBytes(dir / "old"), "novo");
   EXPECT_FALSE(platform::FileExists(dir / "new"));
 }
+
+TEST(FileSystem, TemporaryNamesFitBesideTheFileTheyReplace) {
+  TempDir dir;
+  EXPECT_EQ(platform::TemporaryNameBeside(dir / "a.txt", ".tmp"), dir / "a.txt.tmp");
+  EXPECT_EQ(platform::TemporaryNameBeside("a.txt", ".tmp"), "a.txt.tmp");
+
+  // Names at the file system's limit of 255 bytes, made of two-byte characters.
+  std::string stem;
+  while (stem.size() < 246) stem += "\xC3\xA9";
+  std::string text = dir / (stem + "_r.txt");
+  std::string html = dir / (stem + "_r.html");
+  std::string textTemporary = platform::TemporaryNameBeside(text, ".lexavia-tmp");
+  std::string htmlTemporary = platform::TemporaryNameBeside(html, ".lexavia-tmp");
+  EXPECT_NE(textTemporary, htmlTemporary);
+  for (const std::string& name : {textTemporary, htmlTemporary}) {
+    ASSERT_EQ(name.rfind(dir.Path() + "/", 0), 0u);
+    std::string last = name.substr(dir.Path().size() + 1);
+    EXPECT_LE(last.size(), 255u);
+    EXPECT_NE(static_cast<unsigned char>(last[0]) & 0xC0, 0x80) << "half a character";
+    EXPECT_TRUE(last.ends_with(".lexavia-tmp"));
+    platform::OutputFile file = platform::OutputFile::Create(name);
+    file.Close();
+  }
+  platform::RenameFile(htmlTemporary, html);
+  EXPECT_TRUE(platform::FileExists(html));
+}

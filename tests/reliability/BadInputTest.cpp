@@ -127,6 +127,19 @@ TEST_F(BadInputTest, UnusualFileNamesWork) {
   }
 }
 
+TEST_F(BadInputTest, NamesAsLongAsTheirReportsAllowWorkAndLongerOnesFail) {
+  // The HTML report's name is the input's and 28 bytes, at most 255 in all.
+  std::string longest = "t\xC3\xADtulo ";
+  while (longest.size() < 227) longest += 'x';
+  WriteBytes(texts_ / longest, "Um blog novo.\n");
+  EXPECT_EQ(RunAndCheck(texts_ / longest), "");
+
+  std::string tooLong = longest + "x";
+  WriteBytes(texts_ / tooLong, "Um blog novo.\n");
+  EXPECT_EQ(RunAndCheck(texts_ / tooLong), "I/O error 36");  // ENAMETOOLONG
+  EXPECT_FALSE(platform::FileExists(texts_ / (tooLong + "_candidatos-neologismos.html")));
+}
+
 TEST_F(BadInputTest, ANameWithADoubleQuoteIsRefusedBeforeAnythingStarts) {
   std::string name = texts_ / "cita\xC3\xA7\xC3\xA3o \"x\".txt";
   WriteBytes(name, "Um blog.\n");

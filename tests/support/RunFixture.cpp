@@ -57,6 +57,13 @@ std::string RunFixture::FailureOf(const std::string& input, bool storeNew) {
 void RunFixture::ExpectNoTemporaryFilesOf(const std::string& input) {
   EXPECT_FALSE(platform::FileExists(input + ".seg"));
   EXPECT_FALSE(platform::FileExists(input + "._frasor_ready_.tmp"));
+  std::filesystem::path folder = std::filesystem::path(input).parent_path();
+  if (folder.empty()) folder = ".";
+  if (std::filesystem::is_directory(folder)) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      EXPECT_FALSE(entry.path().filename().string().ends_with(".lexavia-tmp")) << entry.path();
+    }
+  }
   EXPECT_EQ(CandidateList.Head, nullptr);
 }
 
