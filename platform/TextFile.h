@@ -10,8 +10,9 @@
 
 namespace platform {
 
-// An existing file opened for reading; other processes may read it too but
-// are kept from writing it while it is open.
+// An existing file opened for reading. A folder, a pipe or a device is
+// refused as access denied: only a file has an end to read to, and opening
+// one never waits for a writer.
 class InputFile {
  public:
   explicit InputFile(const std::string& path);

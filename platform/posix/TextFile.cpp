@@ -52,10 +52,18 @@ bool IsBlankOrBreak(char c) { return c == ' ' || c == '\t' || IsLineBreak(c); }
 // --- InputFile -------------------------------------------------------------
 
 InputFile::InputFile(const std::string& path) {
-  fd_ = OpenChecked(path, O_RDONLY);
+  // Without O_NONBLOCK, opening a pipe would wait for a writer.
+  fd_ = OpenChecked(path, O_RDONLY | O_NONBLOCK);
   struct stat info;
-  if (fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
-    int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+  int error = 0;
+  if (fstat(fd_, &info) != 0) {
+    error = errno;
+  } else if (!S_ISREG(info.st_mode)) {
+    error = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+  } else if (fcntl(fd_, F_SETFL, fcntl(fd_, F_GETFL) & ~O_NONBLOCK) != 0) {
+    error = errno;
+  }
+  if (error != 0) {
     close(fd_);
     fd_ = -1;
     throw FileError::FromErrno(error, path);

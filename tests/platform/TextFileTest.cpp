@@ -80,6 +80,26 @@ TEST(LineReader, LinesLongerThanTheBufferAndAcrossItsEdgeStayWhole) {
   EXPECT_EQ(LinesOf(bytes), (Lines{"curta", longLine, filler, "fim"}));
 }
 
+TEST(InputFile, OnlyFilesAreOpenedAndAPipeIsRefusedWithoutWaiting) {
+  TempDir dir;
+  std::string pipe = dir / "pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  // An open that waited for a writer would be ended by the alarm.
+  int status = testing_support::RunInChild([&] {
+    alarm(10);
+    for (const std::string& path : {dir.Path(), std::string("/dev/null"), pipe}) {
+      try {
+        platform::InputFile file(path);
+        return 1;
+      } catch (const FileError& error) {
+        if (error.Kind() != platform::FileErrorKind::AccessDenied) return 2;
+      }
+    }
+    return 0;
+  });
+  EXPECT_EQ(status, 0);
+}
+
 TEST(OutputFile, CreateReplacesAnExistingFileAndWritesEveryByte) {
   TempDir dir;
   std::string path = dir / "report.txt";

@@ -1,6 +1,8 @@
 // Inputs a user may well give: each run ends with correct reports or with
 // one clear file error, never a crash, a hang or a damaged dictionary.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -167,6 +169,19 @@ TEST_F(BadInputTest, MissingUnreadableAndFolderInputsAreFileErrors) {
   ASSERT_EQ(chmod(texts_.Path().c_str(), 0755), 0);
   EXPECT_EQ(readOnlyFolder, 0);
   EXPECT_EQ(RunAndCheck(input_), "");  // and the next run works
+}
+
+TEST_F(BadInputTest, APipeIsRefusedWithoutWaitingForAWriter) {
+  std::string pipe = texts_ / "pipe.txt";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  int status = testing_support::RunInChild([&] {
+    alarm(20);  // ends a run that hangs
+    return RunAndCheck(pipe) == "File access denied" && !HasFailure() ? 0 : 1;
+  });
+  // Frees a segmenter left waiting on the pipe by a run that hung.
+  int writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+  if (writer >= 0) close(writer);
+  EXPECT_EQ(status, 0);
 }
 
 TEST_F(BadInputTest, AVeryLargeTextIsProcessedWhole) {
