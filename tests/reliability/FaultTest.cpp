@@ -137,6 +137,8 @@ TEST_F(FaultTest, TwoProgramsStoringIntoOneUserDictionaryLoseAndMixNothing) {
         for (int word = 0; word < 5; ++word)
           words << prefix << char('a' + run % 26) << char('a' + run / 26) << char('a' + word)
                 << ' ';
+        // and a word that both store, unless one finds the other's already there
+        words << "comum" << char('a' + run % 26) << char('a' + run / 26) << ' ';
         WriteBytes(text, words.str() + ".\n");
         try {
           RunDetection(text, true, false);
@@ -162,10 +164,14 @@ TEST_F(FaultTest, TwoProgramsStoringIntoOneUserDictionaryLoseAndMixNothing) {
     ++lines[line.substr(0, line.size() - 1)];
   }
   EXPECT_TRUE(stored.ends_with("\r\n"));
-  EXPECT_EQ(lines.size(), 2u * Runs * 5);
+  EXPECT_EQ(lines.size(), 2u * Runs * 5 + Runs);
   for (const auto& [word, count] : lines) {
-    EXPECT_EQ(count, 1) << word;
-    EXPECT_TRUE(word.rfind("alfa", 0) == 0 || word.rfind("beta", 0) == 0) << word;
+    if (word.rfind("comum", 0) == 0) {
+      EXPECT_TRUE(count == 1 || count == 2) << word << " " << count;
+    } else {
+      EXPECT_EQ(count, 1) << word;
+      EXPECT_TRUE(word.rfind("alfa", 0) == 0 || word.rfind("beta", 0) == 0) << word;
+    }
     EXPECT_EQ(word.size(), 7u) << word;
   }
 }
