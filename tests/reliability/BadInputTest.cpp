@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -19,17 +18,11 @@
 #include "support/RunFixture.h"
 
 using testing_support::CompletionFor;
+using testing_support::RandomBytes;
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 
 namespace {
-
-std::string RandomBytes(std::size_t size, unsigned seed) {
-  std::mt19937 random(seed);
-  std::string bytes(size, '\0');
-  for (char& byte : bytes) byte = static_cast<char>(random());
-  return bytes;
-}
 
 class BadInputTest : public testing_support::RunFixture {
  protected:

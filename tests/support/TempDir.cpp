@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -49,5 +50,12 @@ std::string ReadBytes(const std::string& path) {
 }
 
 void OpenUpForOthers(const TempDir& dir) { chmod(dir.Path().c_str(), 0755); }
+
+std::string RandomBytes(std::size_t size, unsigned seed) {
+  std::mt19937 random(seed);
+  std::string bytes(size, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(random());
+  return bytes;
+}
 
 }  // namespace testing_support

@@ -1,6 +1,7 @@
 // Real files in a fresh temporary folder for tests.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace testing_support {
@@ -23,6 +24,8 @@ class TempDir {
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+// `size` bytes of noise, the same for the same seed.
+std::string RandomBytes(std::size_t size, unsigned seed);
 
 // Makes the temporary folder readable and searchable by others, so that an
 // unprivileged child can reach what lies in it.

@@ -20,6 +20,7 @@
 #include "ui/SystemText.h"
 #include "ui/WindowLook.h"
 
+using testing_support::RandomBytes;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -286,17 +287,13 @@ void MainFormTest::badInputsEndInOneBoxAndTheNextRunWorks_data() {
   QTest::addColumn<QByteArray>("content");
   QTest::addColumn<QString>("error");  // empty for a run that completes
 
-  QByteArray randomBytes(20000, '\0');
-  quint32 state = 12345;
-  for (char& byte : randomBytes) {
-    state = state * 1103515245u + 12345u;
-    byte = static_cast<char>(state >> 24);
-  }
   QTest::newRow("empty") << QByteArray("vazio.txt") << InputKind::File << QByteArray() << QString();
   QTest::newRow("blanks") << QByteArray("brancos.txt") << InputKind::File
                           << QByteArray(" \r\n\t\n\n ") << QString();
   QTest::newRow("binary") << QByteArray("imagem.png") << InputKind::File
-                          << QByteArray("\x89PNG\r\n\x1A\n") + randomBytes << QString();
+                          << QByteArray("\x89PNG\r\n\x1A\n") +
+                                 QByteArray::fromStdString(RandomBytes(20000, 12345))
+                          << QString();
   QTest::newRow("invalid UTF-8") << QByteArray("quebrado.txt") << InputKind::File
                                  << QByteArray("Um caf\xC3\xA9 e um caf\xC3 \xFF\xFEquebrado.\n")
                                  << QString();
