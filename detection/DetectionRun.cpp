@@ -9,8 +9,8 @@
 #include "detection/StatusTexts.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/DictionaryTable.h"
+#include "platform/FileError.h"
 #include "platform/FileSystem.h"
-#include "platform/Process.h"
 
 namespace {
 
@@ -27,8 +27,6 @@ class RunCleanup {
     if (done_) return;
     done_ = true;
     FreeCandidates();
-    // The segmenter has ended by now: leave no zombie of it behind.
-    platform::Process::ReapEnded();
     DeleteIfPresent(inputName_ + ".seg");
     DeleteIfPresent(inputName_ + "._frasor_ready_.tmp");
   }
@@ -57,6 +55,8 @@ void ShutDown() {
 }
 
 std::string RunDetection(const std::string& inputName, bool storeNew, bool ignoreStored) {
+  // Such a name would reach every system call cut short, naming another file.
+  platform::RefuseNulInPath(inputName);
   RunCleanup cleanup(inputName);
   ShowStatus(status_text::LoadingDictionaries);
   LoadDictionaries();

@@ -13,7 +13,9 @@ void ShutDown();
 
 // Loads the dictionaries, has `inputName` segmented, scans it, writes the
 // two reports, stores new candidates when `storeNew`, and returns the
-// completion message naming the reports. A failing stage ends the run with
-// its error (platform::FileError, or std::bad_alloc); the candidate list and
-// the segmenter's files of the run are cleared on that path too.
+// completion message naming the reports. A name holding a NUL byte ends the
+// run at once with "Invalid filename", touching no file. A failing stage
+// ends the run with its error (platform::FileError, std::bad_alloc, or
+// RunInterrupted); the candidate list and the segmenter's files of the run
+// are cleared on that path too.
 std::string RunDetection(const std::string& inputName, bool storeNew, bool ignoreStored);

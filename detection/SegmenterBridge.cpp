@@ -1,12 +1,14 @@
 #include "detection/SegmenterBridge.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <new>
+#include <optional>
 
 #include "detection/AppState.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/Process.h"
+#include "platform/TerminationRequest.h"
 
 namespace {
 
@@ -15,43 +17,41 @@ namespace {
 constexpr unsigned FirstPauseMicroseconds = 100;
 constexpr unsigned LongestPauseMicroseconds = 5000;
 
-platform::FileError ErrorOfEnd(const platform::ProcessEnd& end) {
+// How long a segmenter that has signalled readiness may take to exit
+// before it is stopped.
+constexpr unsigned ExitGraceMilliseconds = 2000;
+
+[[noreturn]] void ThrowErrorOfEnd(const platform::ProcessEnd& end) {
   if (end.killedBySignal) {
-    return platform::FileError(platform::FileErrorKind::Other, SegmenterKilledCode);
+    throw platform::FileError(platform::FileErrorKind::Other, SegmenterKilledCode);
   }
   if (end.code == 0) {
-    return platform::FileError(platform::FileErrorKind::Other, SegmenterExitedSilentlyCode);
+    throw platform::FileError(platform::FileErrorKind::Other, SegmenterExitedSilentlyCode);
   }
-  return platform::FileError::FromStatusCode(end.code);
+  if (end.code == platform::OutOfMemoryExitStatus) throw std::bad_alloc();
+  throw platform::FileError::FromExitStatus(end.code);
 }
 
 }  // namespace
 
-std::string SegmenterCommandLine(const std::string& inputName) {
-  std::size_t kept = inputName.find_last_not_of('\\');
-  std::size_t trailing = kept == std::string::npos ? inputName.size() : inputName.size() - kept - 1;
-  return "\"" + AppDir + "/segmentador/frasor.exe\" \"" + inputName + std::string(trailing, '\\') +
-         "\"";
-}
-
 void RunSegmenter(const std::string& inputName) {
-  if (inputName.find('"') != std::string::npos) {
-    throw platform::FileError(platform::FileErrorKind::PathNotFound, EINVAL);
-  }
   const std::string readinessName = inputName + "._frasor_ready_.tmp";
   // A readiness file left behind would end the wait before the segmenter ran.
   platform::DeleteFile(readinessName);
   platform::DeleteFile(inputName + ".seg");
 
-  platform::Process segmenter = platform::Process::Start(SegmenterCommandLine(inputName));
+  platform::Process segmenter =
+      platform::Process::Start(AppDir + "/segmentador/frasor.exe", inputName);
   unsigned pause = FirstPauseMicroseconds;
   while (!platform::FileExists(readinessName)) {
+    if (platform::TerminationRequested()) throw RunInterrupted();
     if (std::optional<platform::ProcessEnd> end = segmenter.PollEnd()) {
       // The file may have appeared between the test and the end.
       if (platform::FileExists(readinessName)) return;
-      throw ErrorOfEnd(*end);
+      ThrowErrorOfEnd(*end);
     }
     platform::SleepMicroseconds(pause);
     pause = std::min(pause * 2, LongestPauseMicroseconds);
   }
+  segmenter.WaitForEnd(ExitGraceMilliseconds);
 }

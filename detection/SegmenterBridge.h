@@ -2,6 +2,7 @@
 // text into sentences.
 #pragma once
 
+#include <exception>
 #include <string>
 
 // "I/O error" codes of a segmenter that ended before its readiness file
@@ -10,18 +11,20 @@
 inline constexpr int SegmenterExitedSilentlyCode = 1000;
 inline constexpr int SegmenterKilledCode = 1001;
 
-// Starts the segmenter on `inputName` ("AppDir/segmentador/frasor.exe" and
-// the name, each in double quotes) after deleting the readiness file and
-// `inputName` + ".seg" of an earlier run, and returns once the readiness
-// file `inputName` + "._frasor_ready_.tmp" exists. A segmenter still running
-// then is left to end by itself. Throws platform::FileError: "Invalid
-// filename" for a name holding a double quote, which cannot be quoted; the
-// error of a segmenter that cannot be started; the error of the exit status
-// of one that ends before the readiness file exists.
-void RunSegmenter(const std::string& inputName);
+// Ends a run whose wait for the segmenter met a request to end the program:
+// the run stops there, and the program then closes as usual.
+class RunInterrupted : public std::exception {
+ public:
+  const char* what() const noexcept override { return "termination requested"; }
+};
 
-// The command line that starts the segmenter on `inputName`, which holds no
-// double quote: the program and the name, each in double quotes, with the
-// backslashes that end the name doubled so that they do not escape the
-// closing quote.
-std::string SegmenterCommandLine(const std::string& inputName);
+// Starts the segmenter with `inputName` as its one argument after deleting
+// the readiness file and `inputName` + ".seg" of an earlier run, and returns
+// once the readiness file `inputName` + "._frasor_ready_.tmp" exists and the
+// segmenter has ended; one that has not ended shortly after creating the
+// readiness file is stopped, since it has nothing left to do. Throws
+// platform::FileError: the error of a segmenter that cannot be started, or
+// the error its exit status names when it ends before the readiness file
+// exists; std::bad_alloc when it ran out of memory; RunInterrupted when
+// termination is requested during the wait. No segmenter outlives the call.
+void RunSegmenter(const std::string& inputName);

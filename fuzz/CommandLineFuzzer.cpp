@@ -7,20 +7,17 @@
 // backslashes before a quote doubled and its quotes escaped) splits back
 // into the same arguments.
 //
-// Arguments without double quotes (the input cut at its NUL bytes, quotes
-// taken out): quoted as the segmenter bridge quotes them, "program" "arg",
-// they split back into exactly themselves; and the bridge's own command
-// line names its program and the input.
+// Pieces without double quotes (the input cut at its NUL bytes, quotes
+// taken out): a program and one argument quoted by QuotedCommandLine, as
+// the segmenter is started on Windows, split back into exactly themselves.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "detection/AppState.h"
-#include "detection/SegmenterBridge.h"
 #include "fuzz/FuzzSupport.h"
-#include "platform/Process.h"
+#include "platform/CommandLine.h"
 
 namespace {
 
@@ -53,15 +50,6 @@ std::string Quote(const Arguments& arguments) {
   return line;
 }
 
-// The bridge's quoting of an argument without double quotes: in quotes, the
-// backslashes before the closing quote doubled.
-std::string BridgeQuote(std::string_view argument) {
-  std::size_t kept = argument.find_last_not_of('\\');
-  std::size_t trailing =
-      kept == std::string_view::npos ? argument.size() : argument.size() - kept - 1;
-  return "\"" + std::string(argument) + std::string(trailing, '\\') + "\"";
-}
-
 void CheckAnyLine(std::string_view line) {
   Arguments arguments = platform::SplitCommandLine(line);
   bool allBlank = line.find_first_not_of(" \t") == std::string_view::npos;
@@ -76,26 +64,22 @@ void CheckAnyLine(std::string_view line) {
 }
 
 void CheckArguments(std::string_view bytes) {
-  Arguments arguments;
+  Arguments pieces;
   std::size_t start = 0;
   for (;;) {
     std::size_t stop = bytes.find('\0', start);
     std::string piece(bytes.substr(start, stop == std::string_view::npos ? stop : stop - start));
     std::erase(piece, '"');
-    arguments.push_back(piece);
+    pieces.push_back(piece);
     if (stop == std::string_view::npos) break;
     start = stop + 1;
   }
-
-  std::string line = "\"" + arguments[0] + "\"";
-  for (std::size_t i = 1; i < arguments.size(); ++i) line += " " + BridgeQuote(arguments[i]);
-  FUZZ_REQUIRE(platform::SplitCommandLine(line) == arguments);
-
-  // The bridge itself, with the first argument as the folder it runs in.
-  AppDir = arguments[0];
-  std::string inputName = arguments.size() > 1 ? arguments[1] : arguments[0];
-  Arguments expected = {AppDir + "/segmentador/frasor.exe", inputName};
-  FUZZ_REQUIRE(platform::SplitCommandLine(SegmenterCommandLine(inputName)) == expected);
+  // The first piece as the program, every other (or itself) as its argument.
+  for (std::size_t i = pieces.size() > 1 ? 1 : 0; i < pieces.size(); ++i) {
+    Arguments expected = {pieces[0], pieces[i]};
+    FUZZ_REQUIRE(platform::SplitCommandLine(platform::QuotedCommandLine(pieces[0], pieces[i])) ==
+                 expected);
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -23,15 +24,18 @@ class FileError : public std::exception {
   // Classifies a failed operation on `path` from its errno value.
   static FileError FromErrno(int errnoValue, const std::string& path);
 
-  // Rebuilds the error from a status code of the table (2, 3, 4, 5, or the
-  // platform's code for every other failure), as a child process reports it.
-  static FileError FromStatusCode(int statusCode);
+  // The error of a name that cannot name a file at all: "Invalid filename".
+  static FileError InvalidName();
 
   FileErrorKind Kind() const { return kind_; }
   int Code() const { return code_; }
 
-  // 2, 3, 4 or 5 for the four named kinds, the platform's code otherwise.
-  int StatusCode() const;
+  // The exit status by which a child program reports this error, and back:
+  // 2, 3, 4 or 5 for the four named kinds; every other failure in a range of
+  // its own, so that a platform code never passes for one of those four or
+  // for OutOfMemoryExitStatus.
+  int ExitStatus() const;
+  static FileError FromExitStatus(int exitStatus);
 
   // "File not found", "Invalid filename", "Too many open files",
   // "File access denied" or "I/O error <code>".
@@ -45,5 +49,15 @@ class FileError : public std::exception {
 
 // The message a failure carries when memory is exhausted.
 inline constexpr const char* OutOfMemoryMessage = "Out of memory";
+
+// The exit status by which a child program reports exhausted memory.
+inline constexpr int OutOfMemoryExitStatus = 8;
+
+// A path holding a NUL byte names no file: every system call would take it
+// only up to the NUL, and so act on another file. Throws
+// FileError::InvalidName() for such a path.
+inline void RefuseNulInPath(std::string_view path) {
+  if (path.find('\0') != std::string_view::npos) throw FileError::InvalidName();
+}
 
 }  // namespace platform

@@ -6,14 +6,18 @@
 
 namespace platform {
 
+// Every call that takes a path refuses one holding a NUL byte with
+// FileError::InvalidName(), before it touches anything.
+
 // The process's current working directory, without a trailing separator
-// except at the root.
+// except at the root. Throws FileError: "Invalid filename" when the folder
+// was deleted.
 std::string CurrentDirectory();
 
 // True when `path` names an existing file; a folder does not count.
 bool FileExists(const std::string& path);
 
-// Deletes a file; false when it could not be deleted (never throws).
+// Deletes a file; false when it could not be deleted.
 bool DeleteFile(const std::string& path);
 
 // Replaces `to` by `from` in one step; throws FileError.

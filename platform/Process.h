@@ -1,20 +1,10 @@
-// Starting other programs without waiting for them.
+// Starting another program without waiting for it, and following it.
 #pragma once
 
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace platform {
-
-// Splits a command line into its arguments by the rules of Windows programs:
-// blanks separate arguments outside double quotes; 2n backslashes before a
-// quote give n backslashes and the quote groups, 2n+1 give n backslashes
-// and a literal quote; "" inside quotes is a literal quote; other
-// backslashes are literal. The first argument, the program, only groups by
-// quotes and takes backslashes as they are.
-std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
 // How a process ended: its exit status, or the signal that killed it.
 struct ProcessEnd {
@@ -22,29 +12,27 @@ struct ProcessEnd {
   int code;  // the exit status, or the signal's number
 };
 
-// A started program. The one thread that starts and polls processes is the
-// only user of this class.
+// A started program, which never outlives this handle: not running, and not
+// even left as a zombie.
 class Process {
  public:
-  // Starts the program named by the first argument of `commandLine` with
-  // the others as its arguments, in the current directory, with standard
-  // input from the null device, and returns at once. Throws FileError: "File
-  // not found" when there is no such program, "File access denied" when it
-  // cannot be executed.
-  static Process Start(std::string_view commandLine);
+  // Starts `program` with `argument` as its one argument, both handed to
+  // the system as they are, in the current directory, with standard input
+  // from the null device, and returns at once. Throws FileError: "Invalid
+  // filename" for a name that cannot be passed, "File not found" when there
+  // is no such program, "File access denied" when it cannot be executed.
+  static Process Start(const std::string& program, const std::string& argument);
 
   Process(Process&& other) noexcept;
   Process& operator=(Process&&) = delete;
-  // A process still running is reaped by a later Start or destruction, so
-  // that it never stays behind as a zombie.
+  // Stops the process when it still runs, and waits for its end.
   ~Process();
-
-  // Reaps the programs whose handles are gone and that have ended since,
-  // so that none stays behind as a zombie. Never waits.
-  static void ReapEnded();
 
   // How the process ended, once it has; empty while it runs. Never waits.
   std::optional<ProcessEnd> PollEnd();
+
+  // As PollEnd, waiting up to `milliseconds` for the end.
+  std::optional<ProcessEnd> WaitForEnd(unsigned milliseconds);
 
  private:
   explicit Process(int id) : id_(id) {}

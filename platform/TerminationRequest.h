@@ -6,7 +6,13 @@
 namespace platform {
 
 // A descriptor that becomes readable once termination has been requested;
-// the window loop watches it. Call once, at program start.
+// the window loop watches it. Call at program start; a later call returns
+// the same descriptor.
 int WatchTerminationRequests();
+
+// True once termination has been requested since WatchTerminationRequests,
+// for waits that hold the window's thread and so keep the loop from seeing
+// the request. Never waits.
+bool TerminationRequested();
 
 }  // namespace platform

@@ -63,22 +63,17 @@ FileError FileError::FromErrno(int errnoValue, const std::string& path) {
   }
 }
 
-FileError FileError::FromStatusCode(int statusCode) {
-  switch (statusCode) {
-    case 2:
-      return FileError(FileErrorKind::FileNotFound, ENOENT);
-    case 3:
-      return FileError(FileErrorKind::PathNotFound, ENOTDIR);
-    case 4:
-      return FileError(FileErrorKind::TooManyOpenFiles, EMFILE);
-    case 5:
-      return FileError(FileErrorKind::AccessDenied, EACCES);
-    default:
-      return FileError(FileErrorKind::Other, statusCode);
-  }
-}
+FileError FileError::InvalidName() { return FileError(FileErrorKind::PathNotFound, EINVAL); }
 
-int FileError::StatusCode() const {
+namespace {
+
+// Error numbers are passed on above this base: below it they would collide
+// with the four named statuses (EIO is 5) and with OutOfMemoryExitStatus.
+constexpr int OtherErrorExitBase = 64;
+
+}  // namespace
+
+int FileError::ExitStatus() const {
   switch (kind_) {
     case FileErrorKind::FileNotFound:
       return 2;
@@ -91,7 +86,26 @@ int FileError::StatusCode() const {
     case FileErrorKind::Other:
       break;
   }
-  return code_;
+  return OtherErrorExitBase + code_;
+}
+
+FileError FileError::FromExitStatus(int exitStatus) {
+  switch (exitStatus) {
+    case 2:
+      return FileError(FileErrorKind::FileNotFound, ENOENT);
+    case 3:
+      return FileError(FileErrorKind::PathNotFound, ENOTDIR);
+    case 4:
+      return FileError(FileErrorKind::TooManyOpenFiles, EMFILE);
+    case 5:
+      return FileError(FileErrorKind::AccessDenied, EACCES);
+    default:
+      break;
+  }
+  if (exitStatus > OtherErrorExitBase) {
+    return FileError(FileErrorKind::Other, exitStatus - OtherErrorExitBase);
+  }
+  return FileError(FileErrorKind::Other, exitStatus);
 }
 
 }  // namespace platform

@@ -15,6 +15,8 @@ namespace platform {
 std::string CurrentDirectory() {
   std::vector<char> buffer(256);
   while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+    // A current folder that was deleted is a folder not found.
+    if (errno == ENOENT) throw FileError(FileErrorKind::PathNotFound, errno);
     if (errno != ERANGE) throw FileError::FromErrno(errno, ".");
     buffer.resize(buffer.size() * 2);
   }
@@ -22,13 +24,19 @@ std::string CurrentDirectory() {
 }
 
 bool FileExists(const std::string& path) {
+  RefuseNulInPath(path);
   struct stat info;
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool DeleteFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+bool DeleteFile(const std::string& path) {
+  RefuseNulInPath(path);
+  return unlink(path.c_str()) == 0;
+}
 
 void RenameFile(const std::string& from, const std::string& to) {
+  RefuseNulInPath(from);
+  RefuseNulInPath(to);
   if (std::rename(from.c_str(), to.c_str()) != 0) throw FileError::FromErrno(errno, to);
 }
 

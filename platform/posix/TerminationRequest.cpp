@@ -12,9 +12,11 @@ namespace platform {
 namespace {
 
 int requestPipe[2] = {-1, -1};
+volatile sig_atomic_t requested = 0;
 
-// Only async-signal-safe work here: one byte into the pipe.
+// Only async-signal-safe work here: a flag, and one byte into the pipe.
 void OnSignal(int) {
+  requested = 1;
   int saved = errno;
   char byte = 1;
   ssize_t ignored = write(requestPipe[1], &byte, 1);
@@ -25,6 +27,7 @@ void OnSignal(int) {
 }  // namespace
 
 int WatchTerminationRequests() {
+  if (requestPipe[0] >= 0) return requestPipe[0];
   if (pipe2(requestPipe, O_CLOEXEC | O_NONBLOCK) != 0) throw FileError::FromErrno(errno, "");
   struct sigaction action = {};
   action.sa_handler = OnSignal;
@@ -35,5 +38,7 @@ int WatchTerminationRequests() {
   sigaction(SIGHUP, &action, nullptr);
   return requestPipe[0];
 }
+
+bool TerminationRequested() { return requested != 0; }
 
 }  // namespace platform

@@ -17,6 +17,7 @@ constexpr char EndOfFileByte = 26;
 constexpr std::size_t OutputBufferSize = 1 << 16;
 
 int OpenChecked(const std::string& path, int flags, mode_t mode = 0) {
+  RefuseNulInPath(path);
   int fd;
   do {
     fd = open(path.c_str(), flags | O_CLOEXEC, mode);

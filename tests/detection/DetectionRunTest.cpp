@@ -11,11 +11,13 @@
 #include "detection/AppState.h"
 #include "detection/CandidateList.h"
 #include "detection/DetectionRun.h"
+#include "detection/SegmenterBridge.h"
 #include "detection/StatusLine.h"
 #include "detection/StatusTexts.h"
 #include "dictionary/DictionaryFiles.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/TerminationRequest.h"
 #include "support/ChildProcess.h"
 #include "support/ExpectedReports.h"
 #include "support/RunFixture.h"
@@ -184,4 +186,42 @@ TEST_F(DetectionRunTest, AppDirIsTheFolderCurrentAtStartUp) {
   EXPECT_EQ(RunDetection("artigo.txt", false, false), CompletionFor("artigo.txt"));
   EXPECT_EQ(AppDir, app_.Path());
   EXPECT_TRUE(platform::FileExists(input_ + "_candidatos-neologismos.html"));
+}
+
+TEST_F(DetectionRunTest, ANameHoldingANulEndsTheRunAtOnceAndTouchesNoFile) {
+  // Cut at the NUL, the name is the text itself, and its readiness-file
+  // name too: nothing may be deleted, created or started.
+  WriteBytes(input_, "Um blog.\n");
+  InstallStandIn(": > \"" + (texts_ / "started") + "\"");
+  std::string withNul = input_ + std::string(1, '\0') + ".bak";
+  EXPECT_EQ(FailureOf(withNul, true), "Invalid filename");
+  EXPECT_EQ(ReadBytes(input_), "Um blog.\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(texts_.Path()),
+                          std::filesystem::directory_iterator()),
+            1);
+  EXPECT_TRUE(statuses_.empty());
+  EXPECT_EQ(ReadBytes(userPath_), "");
+  EXPECT_EQ(CandidateList.Head, nullptr);
+}
+
+TEST_F(DetectionRunTest, ATerminationRequestDuringTheWaitEndsTheRunAndCleansUp) {
+  WriteBytes(input_, "Um blog.\n");
+  WriteBytes(userPath_, "vlog\r\n");
+  // Writes part of its text, asks the program to end, and never signals. The
+  // request stays noted for the process, so the run is in a child.
+  InstallStandIn("printf 'Um' > \"$1.seg\"; kill -TERM $PPID; exec sleep 600");
+  int status = testing_support::RunInChild([&] {
+    platform::WatchTerminationRequests();
+    try {
+      RunDetection(input_, true, false);
+    } catch (const RunInterrupted&) {
+      ExpectNoTemporaryFilesOf(input_);
+      bool noChild = testing_support::ChildrenOfThisProcess().empty();
+      return noChild && !HasFailure() ? 0 : 1;
+    }
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(ReadBytes(userPath_), "vlog\r\n");
+  EXPECT_FALSE(platform::FileExists(input_ + "_candidatos-neologismos.txt"));
 }

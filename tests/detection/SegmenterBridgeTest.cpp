@@ -1,10 +1,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
+#include <new>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@
 #include "detection/SegmenterBridge.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
-#include "platform/Process.h"
+#include "platform/TerminationRequest.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 using platform::FileErrorKind;
@@ -67,16 +68,6 @@ class CurrentDirectoryScope {
   std::string previous_;
 };
 
-// Whether the process `id` is gone, not even a zombie.
-bool ProcessIsGone(const std::string& id) { return !std::filesystem::exists("/proc/" + id); }
-
-bool IsZombie(const std::string& id) {
-  std::ifstream stat("/proc/" + id + "/stat");
-  std::string pid, name, state;
-  stat >> pid >> name >> state;
-  return state == "Z";
-}
-
 }  // namespace
 
 TEST_F(SegmenterBridgeTest, RunsTheRealSegmenterOnANameWithSpaces) {
@@ -94,14 +85,6 @@ TEST_F(SegmenterBridgeTest, PassesARelativeNameUnchanged) {
   CurrentDirectoryScope inTexts(texts_.Path());
   RunSegmenter("artigo.txt");
   EXPECT_EQ(ReadBytes(texts_ / "artigo.txt.seg"), "Uma frase.\r\n");
-}
-
-TEST_F(SegmenterBridgeTest, QuotesNamesSoThatTheyComeBackUnchanged) {
-  // Backslashes before the closing quote would escape it unless doubled.
-  for (std::string name : {"texto.txt", "um texto\\", "pasta\\a b\\\\", "\\", "", "a\\b c"}) {
-    std::vector<std::string> expected = {AppDir + "/segmentador/frasor.exe", name};
-    EXPECT_EQ(platform::SplitCommandLine(SegmenterCommandLine(name)), expected) << name;
-  }
 }
 
 TEST_F(SegmenterBridgeTest, RunsTheRealSegmenterOnANameEndingInABackslash) {
@@ -132,9 +115,22 @@ TEST_F(SegmenterBridgeTest, ReturnsWhenTheReadinessFileAppearsEvenWithoutSegment
   EXPECT_FALSE(platform::FileExists(input + ".seg"));
 }
 
-TEST_F(SegmenterBridgeTest, EndsWithTheFileErrorOfASegmenterThatGaveUp) {
+TEST_F(SegmenterBridgeTest, EndsWithTheErrorThatTheSegmentersExitStatusNames) {
   InstallStandIn("exit 3");
   EXPECT_EQ(RunError(texts_ / "artigo.txt").Kind(), FileErrorKind::PathNotFound);
+  InstallStandIn("exit 5");
+  EXPECT_STREQ(RunError(texts_ / "artigo.txt").what(), "File access denied");
+
+  // An EIO or an ENOSPC in the segmenter reads as the same error in the core.
+  for (int code : {EIO, ENOSPC}) {
+    int status = platform::FileError(FileErrorKind::Other, code).ExitStatus();
+    InstallStandIn("exit " + std::to_string(status));
+    EXPECT_EQ(std::string(RunError(texts_ / "artigo.txt").what()),
+              "I/O error " + std::to_string(code));
+  }
+
+  InstallStandIn("exit " + std::to_string(platform::OutOfMemoryExitStatus));
+  EXPECT_THROW(RunSegmenter(texts_ / "artigo.txt"), std::bad_alloc);
 
   InstallStandIn("exit 0");
   platform::FileError silent = RunError(texts_ / "artigo.txt");
@@ -147,33 +143,61 @@ TEST_F(SegmenterBridgeTest, EndsWithTheFileErrorOfASegmenterThatGaveUp) {
   EXPECT_EQ(killed.Code(), SegmenterKilledCode);
 }
 
+TEST_F(SegmenterBridgeTest, TheRealSegmentersFailuresReadAsTheirOwnErrors) {
+  InstallRealSegmenter();
+  EXPECT_STREQ(RunError(texts_ / "ausente.txt").what(), "File not found");
+  EXPECT_STREQ(RunError(texts_ / "sem pasta/texto.txt").what(), "Invalid filename");
+  // A folder where the segmented text goes.
+  WriteBytes(texts_ / "texto.txt", "Uma frase.");
+  std::filesystem::create_directory(texts_ / "texto.txt.seg");
+  EXPECT_STREQ(RunError(texts_ / "texto.txt").what(), "File access denied");
+}
 TEST_F(SegmenterBridgeTest, EndsWithTheErrorOfASegmenterThatCannotStart) {
   EXPECT_EQ(RunError(texts_ / "artigo.txt").Kind(), FileErrorKind::FileNotFound);
   InstallStandIn(": > \"$1._frasor_ready_.tmp\"", 0644);
   EXPECT_EQ(RunError(texts_ / "artigo.txt").Kind(), FileErrorKind::AccessDenied);
 }
 
-TEST_F(SegmenterBridgeTest, RefusesANameWithAQuoteAndStartsNothing) {
-  InstallStandIn(": > \"" + (texts_ / "started") + "\"");
-  EXPECT_EQ(RunError(texts_ / "um \"texto\".txt").Kind(), FileErrorKind::PathNotFound);
-  EXPECT_FALSE(platform::FileExists(texts_ / "started"));
+TEST_F(SegmenterBridgeTest, NamesWithDoubleQuotesReachTheSegmenterAsTheyAre) {
+  // In the input name and in the application folder's path alike.
+  TempDir quotedApp;
+  AppDir = quotedApp / "a\"b";
+  std::filesystem::create_directories(AppDir + "/segmentador");
+  std::filesystem::copy_file(FRASOR_EXE, AppDir + "/segmentador/frasor.exe");
+  std::string input = texts_ / "um \"texto\".txt";
+  WriteBytes(input, "Primeira frase. Segunda frase.");
+  RunSegmenter(input);
+  EXPECT_EQ(ReadBytes(input + ".seg"), "Primeira frase.\r\nSegunda frase.\r\n");
 }
 
-TEST_F(SegmenterBridgeTest, LeavesARunningSegmenterAndReapsItLater) {
-  // Signals readiness, then runs on until the test lets it end.
-  InstallStandIn(
-      "echo $$ > \"$1.pid\"; : > \"$1.seg\"; : > \"$1._frasor_ready_.tmp\"\n"
-      "while [ ! -e \"$1.release\" ]; do sleep 0.01; done");
+TEST_F(SegmenterBridgeTest, NoSegmenterOutlivesTheCall) {
   std::string input = texts_ / "artigo.txt";
-  RunSegmenter(input);
-  std::string id;
-  std::ifstream(input + ".pid") >> id;
-  ASSERT_FALSE(id.empty());
-  EXPECT_FALSE(ProcessIsGone(id));
+  // One that ends soon after signalling, one that never ends by itself, one
+  // that fails: none is left running or unreaped.
+  for (const char* body :
+       {": > \"$1.seg\"; : > \"$1._frasor_ready_.tmp\"; sleep 0.2",
+        ": > \"$1.seg\"; : > \"$1._frasor_ready_.tmp\"; exec sleep 600", "exit 2"}) {
+    InstallStandIn(body);
+    try {
+      RunSegmenter(input);
+    } catch (const platform::FileError&) {
+    }
+    EXPECT_TRUE(testing_support::ChildrenOfThisProcess().empty()) << body;
+  }
+}
 
-  WriteBytes(input + ".release", "");
-  while (!IsZombie(id)) platform::SleepMicroseconds(1000);
-  InstallStandIn(": > \"$1._frasor_ready_.tmp\"");
-  RunSegmenter(texts_ / "outro.txt");
-  EXPECT_TRUE(ProcessIsGone(id));
+TEST_F(SegmenterBridgeTest, ATerminationRequestEndsTheWaitAndStopsTheSegmenter) {
+  // The stand-in asks this test's process to end, as a session would, and
+  // never signals; the request flag stays set, so the run is in a child.
+  InstallStandIn("kill -TERM $PPID; exec sleep 600");
+  int status = testing_support::RunInChild([&] {
+    platform::WatchTerminationRequests();
+    try {
+      RunSegmenter(texts_ / "artigo.txt");
+    } catch (const RunInterrupted&) {
+      return testing_support::ChildrenOfThisProcess().empty() ? 0 : 1;
+    }
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
 }

@@ -179,7 +179,7 @@ TEST_F(SegmentFileTest, FailsWithoutReadinessFileWhenTheInputIsMissing) {
     frasor::SegmentFile(input);
     FAIL() << "no error";
   } catch (const platform::FileError& error) {
-    EXPECT_EQ(error.StatusCode(), 2);
+    EXPECT_EQ(error.ExitStatus(), 2);
   }
   EXPECT_FALSE(platform::FileExists(frasor::SegmentedName(input)));
   EXPECT_FALSE(platform::FileExists(frasor::ReadinessName(input)));

@@ -4,12 +4,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/Process.h"
 #include "platform/TextFile.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
@@ -37,11 +39,11 @@ TEST(FileError, MissingFileAndMissingFolderAreTold) {
   TempDir dir;
   FileError missingFile = OpenError(dir / "absent.txt");
   EXPECT_STREQ(missingFile.what(), "File not found");
-  EXPECT_EQ(missingFile.StatusCode(), 2);
+  EXPECT_EQ(missingFile.ExitStatus(), 2);
 
   FileError missingFolder = OpenError(dir / "absent/file.txt");
   EXPECT_STREQ(missingFolder.what(), "Invalid filename");
-  EXPECT_EQ(missingFolder.StatusCode(), 3);
+  EXPECT_EQ(missingFolder.ExitStatus(), 3);
 
   testing_support::WriteBytes(dir / "plain", "x");
   FileError throughFile = OpenError(dir / "plain/file.txt");
@@ -63,7 +65,7 @@ TEST(FileError, FolderGivenAsFileIsAccessDenied) {
   TempDir dir;
   FileError error = OpenError(dir.Path());
   EXPECT_STREQ(error.what(), "File access denied");
-  EXPECT_EQ(error.StatusCode(), 5);
+  EXPECT_EQ(error.ExitStatus(), 5);
 }
 
 TEST(FileError, UnreadableFileIsAccessDenied) {
@@ -94,7 +96,7 @@ TEST(FileError, TooManyOpenFilesIsTold) {
     try {
       platform::InputFile file(path);
     } catch (const FileError& error) {
-      return std::string(error.what()) == "Too many open files" && error.StatusCode() == 4 ? 0 : 1;
+      return std::string(error.what()) == "Too many open files" && error.ExitStatus() == 4 ? 0 : 1;
     }
     return 2;
   });
@@ -114,13 +116,66 @@ TEST(FileError, FullDiskIsAnIoErrorWithTheSystemCode) {
   }
 }
 
-TEST(FileError, StatusCodesOfAChildAreReadBackAsTheSameError) {
-  EXPECT_STREQ(FileError::FromStatusCode(2).what(), "File not found");
-  EXPECT_STREQ(FileError::FromStatusCode(3).what(), "Invalid filename");
-  EXPECT_STREQ(FileError::FromStatusCode(4).what(), "Too many open files");
-  EXPECT_STREQ(FileError::FromStatusCode(5).what(), "File access denied");
-  EXPECT_STREQ(FileError::FromStatusCode(32).what(), "I/O error 32");
-  for (int code : {2, 3, 4, 5, 28, 32}) {
-    EXPECT_EQ(FileError::FromStatusCode(code).StatusCode(), code);
+TEST(FileError, ExitStatusesOfAChildAreReadBackAsTheSameError) {
+  EXPECT_STREQ(FileError::FromExitStatus(2).what(), "File not found");
+  EXPECT_STREQ(FileError::FromExitStatus(3).what(), "Invalid filename");
+  EXPECT_STREQ(FileError::FromExitStatus(4).what(), "Too many open files");
+  EXPECT_STREQ(FileError::FromExitStatus(5).what(), "File access denied");
+  // Every error keeps its text across the exchange, those whose system
+  // numbers collide with the four named statuses or with exhausted memory
+  // included: EIO is 5, ENOMEM is 12, and neither may pass for another.
+  for (int code : {EPERM, EIO, ENOMEM, ENOSPC, EFBIG, EROFS, 133}) {
+    FileError error(FileErrorKind::Other, code);
+    int status = error.ExitStatus();
+    EXPECT_TRUE(status > 0 && status < 256) << code;
+    EXPECT_NE(status, platform::OutOfMemoryExitStatus) << code;
+    EXPECT_EQ(FileError::FromExitStatus(status).Kind(), FileErrorKind::Other) << code;
+    EXPECT_STREQ(FileError::FromExitStatus(status).what(), error.what()) << code;
   }
+  for (FileErrorKind kind : {FileErrorKind::FileNotFound, FileErrorKind::PathNotFound,
+                             FileErrorKind::TooManyOpenFiles, FileErrorKind::AccessDenied}) {
+    FileError error(kind, 0);
+    EXPECT_STREQ(FileError::FromExitStatus(error.ExitStatus()).what(), error.what());
+  }
+}
+
+TEST(FileError, ANameHoldingANulIsRefusedByEveryCallThatTakesAPath) {
+  TempDir dir;
+  std::string text = dir / "texto.txt";
+  testing_support::WriteBytes(text, "Um texto.");
+  // Cut at the NUL, each of these names would be the text itself.
+  std::string withNul = text + std::string(1, '\0') + ".bak";
+  auto expectRefused = [&](const char* call, const std::function<void()>& operation) {
+    try {
+      operation();
+      ADD_FAILURE() << call << " accepted a name holding a NUL";
+    } catch (const FileError& error) {
+      EXPECT_STREQ(error.what(), "Invalid filename") << call;
+    }
+  };
+  expectRefused("InputFile", [&] { platform::InputFile file(withNul); });
+  expectRefused("LineReader", [&] { platform::LineReader reader(withNul); });
+  expectRefused("OutputFile::Create", [&] { platform::OutputFile::Create(withNul); });
+  expectRefused("AppendFile", [&] { platform::AppendFile file(withNul); });
+  expectRefused("FileExists", [&] { platform::FileExists(withNul); });
+  expectRefused("DeleteFile", [&] { platform::DeleteFile(withNul); });
+  expectRefused("RenameFile from", [&] { platform::RenameFile(withNul, dir / "outro.txt"); });
+  expectRefused("RenameFile to", [&] { platform::RenameFile(dir / "outro.txt", withNul); });
+  expectRefused("Process::Start program", [&] { platform::Process::Start(withNul, "x"); });
+  expectRefused("Process::Start argument", [&] { platform::Process::Start("/bin/true", withNul); });
+  EXPECT_EQ(testing_support::ReadBytes(text), "Um texto.");
+}
+
+TEST(FileError, ADeletedCurrentFolderIsAnInvalidFilename) {
+  int status = testing_support::RunInChild([] {
+    TempDir dir;
+    if (chdir(dir.Path().c_str()) != 0 || rmdir(dir.Path().c_str()) != 0) return 10;
+    try {
+      platform::CurrentDirectory();
+    } catch (const FileError& error) {
+      return std::string(error.what()) == "Invalid filename" ? 0 : 1;
+    }
+    return 2;
+  });
+  EXPECT_EQ(status, 0);
 }
