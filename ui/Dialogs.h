@@ -4,12 +4,18 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <string>
 
 class QWidget;
 
+// Both show their text as it is, never as markup.
 void ShowMessageDialog(QWidget* parent, const QString& text);
 void ShowErrorBox(QWidget* parent, const QString& text);
+
+// The error box for a failure: its message ("Out of memory" for exhausted
+// memory) with the full stop of WithFullStop.
+void ShowFailure(QWidget* parent, const std::exception& failure);
 
 // An error's message as the error box shows it: with a full stop added when
 // it is not empty and its last byte comes after "." in byte order.

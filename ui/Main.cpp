@@ -7,12 +7,11 @@
 #include <QTimer>
 #include <exception>
 #include <limits>
-#include <new>
 
 #include "detection/DetectionRun.h"
+#include "detection/SegmenterBridge.h"
 #include "detection/StatusLine.h"
 #include "detection/StatusTexts.h"
-#include "platform/FileError.h"
 #include "ui/Ajuda.h"
 #include "ui/Dialogs.h"
 #include "ui/SystemText.h"
@@ -188,23 +187,25 @@ void TMainForm::Button2Click() {
   Button2->setText(FromSystemText(WaitCaption));
   Button2->repaint();
   std::string message;
-  std::string error;
+  std::exception_ptr failure;
   try {
     message =
         RunDetection(FileNameForRun(Edit1->text()), CheckBox2->isChecked(), CheckBox4->isChecked());
-  } catch (const platform::FileError& failure) {
-    error = failure.what();
-  } catch (const std::bad_alloc&) {
-    error = platform::OutOfMemoryMessage;
-  } catch (const std::exception& failure) {
-    error = failure.what();
+  } catch (...) {
+    failure = std::current_exception();
   }
   // The button reads its resting caption after a failed run too: the run is over.
   Button2->setText(FromSystemText(DetectCaption));
-  if (!message.empty()) {
+  if (!failure) {
     ShowMessageDialog(this, FromFileNameText(message));
-  } else {
-    ShowErrorBox(this, FromSystemText(WithFullStop(error)));
+    return;
+  }
+  try {
+    std::rethrow_exception(failure);
+  } catch (const RunInterrupted&) {
+    // The program is closing: the window loop takes the request next.
+  } catch (const std::exception& error) {
+    ShowFailure(this, error);
   }
 }
 
@@ -227,7 +228,8 @@ void TMainForm::CheckBox4Click() {
 void TMainForm::Label4Click() { AjudaForm->exec(); }
 
 void TMainForm::ShowStatus(std::string_view text) {
-  if (IsLoadCount(text) && sinceStatusPaint_.isValid() &&
+  bool loadCount = IsLoadCount(text);
+  if (loadCount && sinceStatusPaint_.isValid() &&
       sinceStatusPaint_.nsecsElapsed() < FrameNanoseconds) {
     waitingStatus_.assign(text);
     if (!waitingStatusFlushQueued_) {
@@ -239,6 +241,8 @@ void TMainForm::ShowStatus(std::string_view text) {
     }
     return;
   }
+  // A count still waiting is the load's last: shown before a stage's text replaces it.
+  if (!loadCount && !waitingStatus_.empty()) PaintStatus(waitingStatus_);
   PaintStatus(text);
 }
 

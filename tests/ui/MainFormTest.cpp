@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QScrollBar>
@@ -66,7 +67,10 @@ class MainFormTest : public QObject {
   void aFailedRunShowsTheErrorBoxAndRestoresTheButton();
   void badInputsEndInOneBoxAndTheNextRunWorks_data();
   void badInputsEndInOneBoxAndTheNextRunWorks();
+  void aPastedNulNamesNoFileAndDeletesNothing();
+  void dialogsShowMarkupInANameAsWritten();
   void statusTextsArePaintedInOrderBeforeEachStage();
+  void theLoadsLastCountIsPaintedBeforeTheNextStage();
   void helpWindowIsModalAndKeepsItsState();
   void applicationTitleComesFromTheExecutablesName();
 
@@ -303,7 +307,7 @@ void MainFormTest::badInputsEndInOneBoxAndTheNextRunWorks_data() {
   QTest::newRow("semicolon") << QByteArray("a;b.txt") << InputKind::File << QByteArray("Um blog.\n")
                              << QString();
   QTest::newRow("double quote") << QByteArray("cita \"x\".txt") << InputKind::File
-                                << QByteArray("Um blog.\n") << QString("Invalid filename.");
+                                << QByteArray("Um blog.\n") << QString();
   QTest::newRow("folder") << QByteArray("pasta.txt") << InputKind::Folder << QByteArray()
                           << QString("File access denied.");
   QTest::newRow("missing") << QByteArray("ausente.txt") << InputKind::Missing << QByteArray()
@@ -353,6 +357,48 @@ void MainFormTest::badInputsEndInOneBoxAndTheNextRunWorks() {
   QVERIFY(ReadBytes(userPath).ends_with("\r\nvlog\r\n"));
 }
 
+void MainFormTest::aPastedNulNamesNoFileAndDeletesNothing() {
+  std::string text = *texts_ / "texto.txt";
+  WriteBytes(text, "Um blog.\n");
+  // Cut at the NUL, the name is the text's, and so is its readiness file's.
+  QApplication::clipboard()->setText(QString::fromStdString(text) + QChar(0) + ".bak");
+  form_->Edit1->setFocus();
+  form_->Edit1->paste();
+  QVERIFY(form_->Edit1->text().contains(QChar(0)));
+  QTest::mouseClick(form_->CheckBox2, Qt::LeftButton, {}, QPoint(6, 8));
+  RunWithButton();
+  QTRY_COMPARE(watcher_->boxes.size(), size_t{1});
+  QCOMPARE(watcher_->boxes[0].text, QString("Invalid filename."));
+  QCOMPARE(watcher_->boxes[0].icon, QMessageBox::Critical);
+  QCOMPARE(ReadBytes(text), std::string("Um blog.\n"));
+  QCOMPARE(std::distance(std::filesystem::directory_iterator(texts_->Path()),
+                         std::filesystem::directory_iterator()),
+           1);
+  QCOMPARE(ReadBytes(*app_ / "dicionarios/dicionario_usuario.txt"), std::string());
+  QCOMPARE(form_->Button2->text(), QString("Detecter termos candidatos"));
+}
+
+void MainFormTest::dialogsShowMarkupInANameAsWritten() {
+  std::string input = *texts_ / "<b>negrito<b> &lt;i&gt;.txt";
+  WriteBytes(input, "O blog novo.\n");
+  form_->Edit1->setText(QString::fromStdString(input));
+  RunWithButton();
+  form_->Edit1->clear();
+  RunWithButton();  // the check message
+  QTRY_COMPARE(watcher_->boxes.size(), size_t{2});
+  QString name = QString::fromStdString(input);
+  QCOMPARE(watcher_->boxes[0].text,
+           "Candidatos a neologismos detectados e armazenados nos arquivos " + name +
+               "_candidatos-neologismos.txt e " + name + "_candidatos-neologismos.html");
+  for (const SeenBox& box : watcher_->boxes) QCOMPARE(box.format, Qt::PlainText);
+  // The error box too.
+  form_->Edit1->setText(QString::fromStdString(*texts_ / "<i>ausente.txt"));
+  RunWithButton();
+  QTRY_COMPARE(watcher_->boxes.size(), size_t{3});
+  QCOMPARE(watcher_->boxes[2].icon, QMessageBox::Critical);
+  QCOMPARE(watcher_->boxes[2].format, Qt::PlainText);
+}
+
 void MainFormTest::statusTextsArePaintedInOrderBeforeEachStage() {
   // A dictionary long enough for its load to last many frames.
   std::string entries;
@@ -384,6 +430,23 @@ void MainFormTest::statusTextsArePaintedInOrderBeforeEachStage() {
   QVERIFY(!counts.isEmpty());
   QVERIFY(counts.size() <= run.elapsed() / 16 + 2);
   QVERIFY(!recorder.cut);
+}
+
+void MainFormTest::theLoadsLastCountIsPaintedBeforeTheNextStage() {
+  // A load of a few entries, quicker than one frame: its counts come closer
+  // together than the status line is painted, yet the last is shown.
+  WriteBytes(*app_ / "dicionarios/dicionario_usuario.txt", "blog\r\nvlog\r\n");
+  std::string input = *texts_ / "artigo.txt";
+  WriteBytes(input, "O blog novo.\n");
+  form_->Edit1->setText(QString::fromStdString(input));
+  PaintRecorder recorder(form_->Status);
+  RunWithButton();
+  QTRY_COMPARE(watcher_->boxes.size(), size_t{1});
+  QString lastCount =
+      System("Status do software: carregando dicion\xE1rios... 5 palavras carregadas");
+  qsizetype shown = recorder.painted.indexOf(lastCount);
+  QVERIFY2(shown >= 0, qPrintable(recorder.painted.join(" | ")));
+  QCOMPARE(recorder.painted.indexOf(System(status_text::Segmenting)), shown + 1);
 }
 
 void MainFormTest::helpWindowIsModalAndKeepsItsState() {

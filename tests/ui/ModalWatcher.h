@@ -16,6 +16,7 @@ struct SeenBox {
   QString text;
   QMessageBox::Icon icon;
   int buttons;
+  Qt::TextFormat format;
 };
 
 class ModalWatcher : public QObject {
