@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "detection/CandidateList.h"
+#include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 
@@ -18,26 +19,43 @@ constexpr std::string_view HtmlHeader =
     "a</b></td></tr>\r\n";
 constexpr std::string_view HtmlFooter = "</table>\r\n</body></html>";
 
-// A report written under a temporary name, removed unless it was committed.
+// A report written under a temporary name and renamed into place once
+// complete; the temporary file is removed unless it was committed. Where no
+// new file can be made beside the report (a folder without write permission)
+// but an earlier report may be written, it is written in place instead.
 class PendingReport {
  public:
   explicit PendingReport(std::string finalName)
       : finalName_(std::move(finalName)),
         temporaryName_(platform::TemporaryNameBeside(finalName_, ".lexavia-tmp")),
-        file_(platform::OutputFile::Create(temporaryName_)) {}
+        file_(CreateTemporaryOrInPlace()) {}
   ~PendingReport() {
-    if (!committed_) platform::DeleteFile(temporaryName_);
+    if (!committed_ && !inPlace_) platform::DeleteFile(temporaryName_);
   }
 
   platform::OutputFile& File() { return file_; }
   void Commit() {
-    platform::RenameFile(temporaryName_, finalName_);
+    if (!inPlace_) platform::RenameFile(temporaryName_, finalName_);
     committed_ = true;
   }
 
  private:
+  platform::OutputFile CreateTemporaryOrInPlace() {
+    try {
+      return platform::OutputFile::Create(temporaryName_);
+    } catch (const platform::FileError& error) {
+      if (error.Kind() != platform::FileErrorKind::AccessDenied ||
+          !platform::FileExists(finalName_)) {
+        throw;
+      }
+    }
+    inPlace_ = true;
+    return platform::OutputFile::Create(finalName_);
+  }
+
   std::string finalName_;
   std::string temporaryName_;
+  bool inPlace_ = false;  // set while file_ is made, so declared before it
   platform::OutputFile file_;
   bool committed_ = false;
 };

@@ -7,6 +7,10 @@
 // Writes `inputName` + "_candidatos-neologismos.txt" and
 // `inputName` + "_candidatos-neologismos.html" from CandidateList (Windows-1252,
 // CR LF). Each report is written to a temporary file beside it and takes its
-// final name only once both are complete, so a failed run leaves the reports
-// of an earlier run as they were. Throws platform::FileError.
+// final name only once both are complete, so a run that fails while writing
+// them leaves the reports of an earlier run as they were. The text report is
+// renamed first: should the HTML report's rename then fail, the text report
+// is already the new one. In a folder where no new file can be made, an
+// earlier report that may be written is written in place, and a failure can
+// leave it incomplete. Throws platform::FileError.
 void WriteCandidateFiles(const std::string& inputName);

@@ -135,3 +135,28 @@ TEST_F(ReportsTest, AFullDiskLeavesTheOldReportsAndNoTemporaryFile) {
   EXPECT_EQ(HtmlReport(), "antigo html");
   EXPECT_EQ(FilesIn(dir_.Path()).size(), 2u);
 }
+
+TEST_F(ReportsTest, AFolderClosedToNewFilesStillTakesReportsThatMayBeWritten) {
+  WriteBytes(input_ + "_candidatos-neologismos.txt", "antigo txt");
+  WriteBytes(input_ + "_candidatos-neologismos.html", "antigo html");
+  chmod((input_ + "_candidatos-neologismos.txt").c_str(), 0666);
+  chmod((input_ + "_candidatos-neologismos.html").c_str(), 0666);
+  AddCandidate("blog", std::make_shared<const std::string>("Um blog. "));
+  testing_support::OpenUpForOthers(dir_);
+  ASSERT_EQ(chmod(dir_.Path().c_str(), 0555), 0);
+  int status = testing_support::RunUnprivileged([&] {
+    try {
+      WriteCandidateFiles(input_);
+    } catch (const platform::FileError&) {
+      return 1;
+    }
+    return 0;
+  });
+  ASSERT_EQ(chmod(dir_.Path().c_str(), 0755), 0);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(TextReport(), TextHeader + "blog; N\xE3o; Um blog. \r\n");
+  EXPECT_EQ(
+      HtmlReport(),
+      HtmlHeader + "<tr><td>blog</td><td>N\xE3o</td><td>Um blog. </td></tr>\r\n" + HtmlFooter);
+  EXPECT_EQ(FilesIn(dir_.Path()).size(), 2u);
+}
