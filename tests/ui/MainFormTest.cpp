@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -72,6 +73,7 @@ class MainFormTest : public QObject {
   void statusTextsArePaintedInOrderBeforeEachStage();
   void theLoadsLastCountIsPaintedBeforeTheNextStage();
   void helpWindowIsModalAndKeepsItsState();
+  void helpTextIsPortugueseAndNamesTheContactSetting();
   void applicationTitleComesFromTheExecutablesName();
 
  private:
@@ -483,6 +485,19 @@ void MainFormTest::helpWindowIsModalAndKeepsItsState() {
   QVERIFY(modal);
   QCOMPARE(ajuda_->Memo1->verticalScrollBar()->value(), scrolled);
   QCOMPARE(ajuda_->size(), resized);
+}
+
+void MainFormTest::helpTextIsPortugueseAndNamesTheContactSetting() {
+  QString text = ajuda_->Memo1->toPlainText();
+  QStringList lines = text.split('\n');
+  QCOMPARE(lines[27], QString("RECURSOS E FUNDAMENTOS DO SOFTWARE"));
+  QCOMPARE(lines[59], QString("CONTATO"));
+  // The references come from the dictionary's list of sources, in English.
+  QString references = lines.mid(29, 30).join('\n');
+  QRegularExpression english("(?<![-\\w])(and|or|the|others|contributors|dictionaries)(?![-\\w])");
+  QVERIFY2(!references.contains(english), qPrintable(english.match(references).captured()));
+  QVERIFY(references.contains(" e os tradutores"));
+  QVERIFY(lines.mid(61, 3).join(' ').contains(LEXAVIA_CONTACT));
 }
 
 void MainFormTest::applicationTitleComesFromTheExecutablesName() {

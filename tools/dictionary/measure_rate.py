@@ -13,11 +13,15 @@ maximal runs of word characters, and only A-Z fold to a-z.
 import argparse
 import collections
 import glob
+import os
 import sys
 
 from wordchars import WORD_RUN, fold
 
-DEFAULT_TEXTS = "/work/shared/corpora/ud-gsd/headline/raw/*.txt"
+# The shared corpora lie beside the repository, in ../shared.
+REPOSITORY = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+DEFAULT_TEXTS = os.path.join(REPOSITORY, "..", "shared", "corpora", "ud-gsd", "headline", "raw",
+                             "*.txt")
 
 
 def load_dictionary(path):
