@@ -15,3 +15,7 @@ ensure_packages() {
 
 # What building Lexavia and its tests needs.
 BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine valgrind)
+
+# What the tests of the windows on a desktop need: a virtual display and a
+# window manager that frames windows.
+WINDOW_MANAGER_PACKAGES=(xvfb xauth jwm x11-utils)

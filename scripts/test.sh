@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/packages.sh"
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOW_MANAGER_PACKAGES[@]}"
 # The shipped main dictionary; quick when it is already up to date.
 "$root/tools/dictionary/build-dictionary.sh" "$root/data/dicionarios/dicionario_principal.txt"
 

@@ -43,7 +43,7 @@ void TAjudaForm::showEvent(QShowEvent* event) {
   // Centred on the primary screen the first time; later it stays where the user left it.
   if (!shownBefore_) {
     shownBefore_ = true;
-    MoveToCentreOf(*this, QGuiApplication::primaryScreen()->geometry());
+    CentreByFrameOn(*this, QGuiApplication::primaryScreen()->geometry());
   }
   QDialog::showEvent(event);
 }

@@ -154,7 +154,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   // Centred on the whole desktop, all screens together, when first shown.
   if (!shownBefore_) {
     shownBefore_ = true;
-    MoveToCentreOf(*this, QGuiApplication::primaryScreen()->virtualGeometry());
+    CentreByFrameOn(*this, QGuiApplication::primaryScreen()->virtualGeometry());
   }
   QWidget::showEvent(event);
 }

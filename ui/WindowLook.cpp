@@ -39,8 +39,43 @@ void ApplyFormLook(QWidget& form) {
   form.setFont(WindowFont());
 }
 
-void MoveToCentreOf(QWidget& window, const QRect& area) {
-  window.move(area.center() - window.rect().center());
+namespace {
+
+void MoveFrameCentreTo(QWidget& window, const QPoint& centre) {
+  QRect frame = window.frameGeometry();
+  frame.moveCenter(centre);
+  window.move(frame.topLeft());  // a window's position is its frame's
+}
+
+// Centres the window again once its frame has grown around it. The frame
+// may come without any move of the window itself, so every event looks.
+class CentreWhenFramed : public QObject {
+ public:
+  CentreWhenFramed(QWidget& window, const QPoint& centre)
+      : QObject(&window), window_(window), centre_(centre) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent*) override {
+    if (window_.frameGeometry().size() != window_.size()) {
+      window_.removeEventFilter(this);
+      MoveFrameCentreTo(window_, centre_);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  QPoint centre_;
+};
+
+}  // namespace
+
+void CentreByFrameOn(QWidget& window, const QRect& area) {
+  MoveFrameCentreTo(window, area.center());
+  if (window.frameGeometry().size() == window.size()) new CentreWhenFramed(window, area.center());
 }
 
 QString ApplicationTitleFor(const QString& executablePath) {

@@ -19,8 +19,10 @@ QColor GreyText();
 // Button-face background and the window font for a form.
 void ApplyFormLook(QWidget& form);
 
-// Moves `window` so that its centre lies on the centre of `area`.
-void MoveToCentreOf(QWidget& window, const QRect& area);
+// Moves `window` so that the centre of its outer frame, title bar included,
+// lies on the centre of `area`. A window manager frames a window only once
+// it is shown, so this is done again, once, when the frame's size is known.
+void CentreByFrameOn(QWidget& window, const QRect& area);
 
 // The application title, the caption of every message dialog: the
 // executable's file name without its folder, cut at its first dot, its first
