@@ -68,7 +68,7 @@ class MainFormTest : public QObject {
   void aFailedRunShowsTheErrorBoxAndRestoresTheButton();
   void badInputsEndInOneBoxAndTheNextRunWorks_data();
   void badInputsEndInOneBoxAndTheNextRunWorks();
-  void aPastedNulNamesNoFileAndDeletesNothing();
+  void aPastedNulOrLoneSurrogateNamesNoFileAndTouchesNothing();
   void dialogsShowMarkupInANameAsWritten();
   void statusTextsArePaintedInOrderBeforeEachStage();
   void theLoadsLastCountIsPaintedBeforeTheNextStage();
@@ -359,7 +359,7 @@ void MainFormTest::badInputsEndInOneBoxAndTheNextRunWorks() {
   QVERIFY(ReadBytes(userPath).ends_with("\r\nvlog\r\n"));
 }
 
-void MainFormTest::aPastedNulNamesNoFileAndDeletesNothing() {
+void MainFormTest::aPastedNulOrLoneSurrogateNamesNoFileAndTouchesNothing() {
   std::string text = *texts_ / "texto.txt";
   WriteBytes(text, "Um blog.\n");
   // Cut at the NUL, the name is the text's, and so is its readiness file's.
@@ -378,6 +378,15 @@ void MainFormTest::aPastedNulNamesNoFileAndDeletesNothing() {
            1);
   QCOMPARE(ReadBytes(*app_ / "dicionarios/dicionario_usuario.txt"), std::string());
   QCOMPARE(form_->Button2->text(), QString("Detecter termos candidatos"));
+
+  // A pasted lone surrogate would reach the file system as another character.
+  form_->Edit1->setText(QString::fromStdString(text) + QChar(0xD800));
+  RunWithButton();
+  QTRY_COMPARE(watcher_->boxes.size(), size_t{2});
+  QCOMPARE(watcher_->boxes[1].text, QString("Invalid filename."));
+  QCOMPARE(std::distance(std::filesystem::directory_iterator(texts_->Path()),
+                         std::filesystem::directory_iterator()),
+           1);
 }
 
 void MainFormTest::dialogsShowMarkupInANameAsWritten() {
