@@ -26,7 +26,7 @@ void ScanHundredMegabytes(benchmark::State& state) {
     FreeCandidates();
     state.ResumeTiming();
   }
-  platform::DeleteFile(input + ".seg");
+  platform::RemoveFile(input + ".seg");
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
   state.counters["candidates"] =
       static_cast<double>(candidates) / static_cast<double>(state.iterations());

@@ -110,8 +110,8 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 }
 
 void RemoveOutputs(const std::string& input) {
-  platform::DeleteFile(frasor::SegmentedName(input));
-  platform::DeleteFile(frasor::ReadinessName(input));
+  platform::RemoveFile(frasor::SegmentedName(input));
+  platform::RemoveFile(frasor::ReadinessName(input));
 }
 
 void SplitParagraphs(benchmark::State& state) {
@@ -174,7 +174,7 @@ void SegmentFileInProcess(benchmark::State& state) {
   WriteFile(input, text);
   for (auto _ : state) frasor::SegmentFile(input);
   RemoveOutputs(input);
-  platform::DeleteFile(input);
+  platform::RemoveFile(input);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
   state.SetLabel(std::string(utf8 ? "UTF-8" : "Windows-1252") +
                  (wrapped ? ", wrapped" : ", lines"));
@@ -246,7 +246,7 @@ void FrasorProgramOnFiftyMegabytes(benchmark::State& state) {
     peakKilobytes = std::max(peakKilobytes, usage.ru_maxrss);
   }
   RemoveOutputs(input);
-  platform::DeleteFile(input);
+  platform::RemoveFile(input);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * inputSize));
   state.counters["peak_MB"] = static_cast<double>(peakKilobytes) / 1024.0;
   state.counters["input_MB"] = static_cast<double>(inputSize) / 1e6;

@@ -30,7 +30,7 @@ class PendingReport {
         temporaryName_(platform::TemporaryNameBeside(finalName_, ".lexavia-tmp")),
         file_(CreateTemporaryOrInPlace()) {}
   ~PendingReport() {
-    if (!committed_ && !inPlace_) platform::DeleteFile(temporaryName_);
+    if (!committed_ && !inPlace_) platform::RemoveFile(temporaryName_);
   }
 
   platform::OutputFile& File() { return file_; }

@@ -33,7 +33,7 @@ class RunCleanup {
 
  private:
   static void DeleteIfPresent(const std::string& path) {
-    if (platform::FileExists(path)) platform::DeleteFile(path);
+    if (platform::FileExists(path)) platform::RemoveFile(path);
   }
 
   const std::string& inputName_;

@@ -37,11 +37,11 @@ constexpr unsigned ExitGraceMilliseconds = 2000;
 void RunSegmenter(const std::string& inputName) {
   const std::string readinessName = inputName + "._frasor_ready_.tmp";
   // A readiness file left behind would end the wait before the segmenter ran.
-  platform::DeleteFile(readinessName);
-  platform::DeleteFile(inputName + ".seg");
+  platform::RemoveFile(readinessName);
+  platform::RemoveFile(inputName + ".seg");
 
-  platform::Process segmenter =
-      platform::Process::Start(AppDir + "/segmentador/frasor.exe", inputName);
+  platform::Process segmenter = platform::Process::Start(
+      platform::PathUnder(AppDir, {"segmentador", "frasor.exe"}), inputName);
   unsigned pause = FirstPauseMicroseconds;
   while (!platform::FileExists(readinessName)) {
     if (platform::TerminationRequested()) throw RunInterrupted();

@@ -12,14 +12,19 @@
 #include "detection/CandidateList.h"
 #include "detection/StatusLine.h"
 #include "dictionary/DictionaryTable.h"
+#include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 
 bool MainDictionaryLoaded = false;
 
 namespace {
 
-constexpr std::string_view MainDictionaryPath = "/dicionarios/dicionario_principal.txt";
-constexpr std::string_view UserDictionaryPath = "/dicionarios/dicionario_usuario.txt";
+std::string MainDictionaryPath() {
+  return platform::PathUnder(AppDir, {"dicionarios", "dicionario_principal.txt"});
+}
+std::string UserDictionaryPath() {
+  return platform::PathUnder(AppDir, {"dicionarios", "dicionario_usuario.txt"});
+}
 
 // "Status do software: carregando dicionários... N palavras carregadas",
 // built in place: the loader shows it millions of times.
@@ -85,15 +90,15 @@ void LoadDictionaries() {
   LoadCountText status;
   std::uint64_t count = 0;
   if (!MainDictionaryLoaded) {
-    ReadDictionary(AppDir + std::string(MainDictionaryPath), 0, count, status);
+    ReadDictionary(MainDictionaryPath(), 0, count, status);
     MainDictionaryLoaded = true;
   }
-  ReadDictionary(AppDir + std::string(UserDictionaryPath), 1, count, status);
+  ReadDictionary(UserDictionaryPath(), 1, count, status);
 }
 
 void StoreCandidates(bool storeNew) {
   if (!storeNew) return;
-  platform::AppendFile file(AppDir + std::string(UserDictionaryPath));
+  platform::AppendFile file(UserDictionaryPath());
 
   std::string block;
   std::vector<std::string_view> newWords;

@@ -18,11 +18,12 @@ enum class FileErrorKind {
 
 class FileError : public std::exception {
  public:
-  // `code` is the platform's own error code (errno on POSIX).
+  // `code` is the platform's own error code (errno on POSIX, GetLastError
+  // on Windows).
   FileError(FileErrorKind kind, int code);
 
-  // Classifies a failed operation on `path` from its errno value.
-  static FileError FromErrno(int errnoValue, const std::string& path);
+  // Classifies a failed operation on `path` from the system's error code.
+  static FileError FromSystemError(int code, const std::string& path);
 
   // The error of a name that cannot name a file at all: "Invalid filename".
   static FileError InvalidName();

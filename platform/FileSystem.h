@@ -1,10 +1,28 @@
 // File-system operations besides reading and writing files.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace platform {
+
+// What separates the folders of a path: a backslash on Windows.
+#ifdef _WIN32
+inline constexpr char FolderSeparator = '\\';
+#else
+inline constexpr char FolderSeparator = '/';
+#endif
+
+// `folder` followed directly by each of `names`, each after a separator,
+// with nothing added or taken away: under a root that ends in a separator,
+// two stand in a row.
+inline std::string PathUnder(std::string_view folder,
+                             std::initializer_list<std::string_view> names) {
+  std::string path(folder);
+  for (std::string_view name : names) (path += FolderSeparator) += name;
+  return path;
+}
 
 // Every call that takes a path refuses one holding a NUL byte with
 // FileError::InvalidName(), before it touches anything.
@@ -18,7 +36,7 @@ std::string CurrentDirectory();
 bool FileExists(const std::string& path);
 
 // Deletes a file; false when it could not be deleted.
-bool DeleteFile(const std::string& path);
+bool RemoveFile(const std::string& path);
 
 // Replaces `to` by `from` in one step; throws FileError.
 void RenameFile(const std::string& from, const std::string& to);

@@ -1,12 +1,14 @@
 // Starting another program without waiting for it, and following it.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace platform {
 
-// How a process ended: its exit status, or the signal that killed it.
+// How a process ended: its exit status, or the signal that killed it (on
+// Windows, the exception that ended it).
 struct ProcessEnd {
   bool killedBySignal;
   int code;  // the exit status, or the signal's number
@@ -16,11 +18,12 @@ struct ProcessEnd {
 // even left as a zombie.
 class Process {
  public:
-  // Starts `program` with `argument` as its one argument, both handed to
-  // the system as they are, in the current directory, with standard input
-  // from the null device, and returns at once. Throws FileError: "Invalid
-  // filename" for a name that cannot be passed, "File not found" when there
-  // is no such program, "File access denied" when it cannot be executed.
+  // Starts `program` with `argument` as its one argument, in the current
+  // directory, without a window and with no input, and returns at once. On
+  // POSIX both are handed to the system as they are; on Windows they make
+  // the command line QuotedCommandLine. Throws FileError: "Invalid filename"
+  // for a name that cannot be passed, "File not found" when there is no
+  // such program, "File access denied" when it cannot be executed.
   static Process Start(const std::string& program, const std::string& argument);
 
   Process(Process&& other) noexcept;
@@ -35,9 +38,11 @@ class Process {
   std::optional<ProcessEnd> WaitForEnd(unsigned milliseconds);
 
  private:
-  explicit Process(int id) : id_(id) {}
+  static constexpr std::intptr_t NoProcess = -1;
+  explicit Process(std::intptr_t handle) : handle_(handle) {}
 
-  int id_;  // the system's process id; -1 once reaped
+  // The process id on POSIX, its HANDLE on Windows; NoProcess once reaped.
+  std::intptr_t handle_;
   std::optional<ProcessEnd> end_;
 };
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/SystemFile.h"
+
 namespace platform {
 
 // An existing file opened for reading. A folder, a pipe or a device is
@@ -25,7 +27,7 @@ class InputFile {
   void Close();
 
  private:
-  int fd_ = -1;
+  system_file::Handle file_;
 };
 
 // Reads a text file line by line with the system's rules: a line ends at CR
@@ -70,15 +72,16 @@ class OutputFile {
   void Close();
 
  private:
-  explicit OutputFile(int fd) : fd_(fd) {}
+  explicit OutputFile(system_file::Handle file) : file_(file) {}
   void Flush();
 
-  int fd_ = -1;
+  system_file::Handle file_;
   std::string buffer_;
 };
 
-// An existing file opened for appending, held under an exclusive lock so
-// that appends of several processes never interleave.
+// An existing file opened for appending, held by this process alone among
+// those that append to it, so that appends of several processes never
+// interleave; opening waits while another holds it.
 class AppendFile {
  public:
   explicit AppendFile(const std::string& path);
@@ -99,7 +102,7 @@ class AppendFile {
   void Close();
 
  private:
-  int fd_ = -1;
+  system_file::Handle file_;
   std::uint64_t size_ = 0;
 };
 

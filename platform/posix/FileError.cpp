@@ -42,7 +42,7 @@ bool IsFolder(const std::string& path) {
 FileError::FileError(FileErrorKind kind, int code)
     : kind_(kind), code_(code), message_(MessageFor(kind, code)) {}
 
-FileError FileError::FromErrno(int errnoValue, const std::string& path) {
+FileError FileError::FromSystemError(int errnoValue, const std::string& path) {
   switch (errnoValue) {
     case ENOENT:
       // ENOENT covers both a missing file and a missing folder on its path.

@@ -17,7 +17,7 @@ std::string CurrentDirectory() {
   while (getcwd(buffer.data(), buffer.size()) == nullptr) {
     // A current folder that was deleted is a folder not found.
     if (errno == ENOENT) throw FileError(FileErrorKind::PathNotFound, errno);
-    if (errno != ERANGE) throw FileError::FromErrno(errno, ".");
+    if (errno != ERANGE) throw FileError::FromSystemError(errno, ".");
     buffer.resize(buffer.size() * 2);
   }
   return std::string(buffer.data());
@@ -29,7 +29,7 @@ bool FileExists(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool DeleteFile(const std::string& path) {
+bool RemoveFile(const std::string& path) {
   RefuseNulInPath(path);
   return unlink(path.c_str()) == 0;
 }
@@ -37,7 +37,7 @@ bool DeleteFile(const std::string& path) {
 void RenameFile(const std::string& from, const std::string& to) {
   RefuseNulInPath(from);
   RefuseNulInPath(to);
-  if (std::rename(from.c_str(), to.c_str()) != 0) throw FileError::FromErrno(errno, to);
+  if (std::rename(from.c_str(), to.c_str()) != 0) throw FileError::FromSystemError(errno, to);
 }
 
 std::string TemporaryNameBeside(const std::string& path, std::string_view suffix) {

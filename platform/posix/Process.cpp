@@ -27,7 +27,7 @@ FileError StartError(int error, const std::string& program) {
     case ENOEXEC:
       return FileError(FileErrorKind::AccessDenied, error);
     default:
-      return FileError::FromErrno(error, program);
+      return FileError::FromSystemError(error, program);
   }
 }
 
@@ -55,25 +55,33 @@ Process Process::Start(const std::string& program, const std::string& argument) 
   return Process(child);
 }
 
-Process::Process(Process&& other) noexcept : id_(other.id_), end_(other.end_) { other.id_ = -1; }
+namespace {
+
+pid_t Id(std::intptr_t handle) { return static_cast<pid_t>(handle); }
+
+}  // namespace
+
+Process::Process(Process&& other) noexcept : handle_(other.handle_), end_(other.end_) {
+  other.handle_ = NoProcess;
+}
 
 Process::~Process() {
-  if (id_ < 0) return;
-  kill(id_, SIGKILL);
+  if (handle_ == NoProcess) return;
+  kill(Id(handle_), SIGKILL);
   int status;
-  while (waitpid(id_, &status, 0) < 0 && errno == EINTR) {
+  while (waitpid(Id(handle_), &status, 0) < 0 && errno == EINTR) {
   }
 }
 
 std::optional<ProcessEnd> Process::PollEnd() {
-  if (end_ || id_ < 0) return end_;
+  if (end_ || handle_ == NoProcess) return end_;
   int status;
   pid_t got;
   do {
-    got = waitpid(id_, &status, WNOHANG);
+    got = waitpid(Id(handle_), &status, WNOHANG);
   } while (got < 0 && errno == EINTR);
   if (got == 0) return std::nullopt;
-  id_ = -1;
+  handle_ = NoProcess;
   // Reaped elsewhere, the end is unknown: reported as a kill.
   end_ = got < 0 ? ProcessEnd{true, 0} : EndOfStatus(status);
   return end_;

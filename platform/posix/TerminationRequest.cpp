@@ -28,7 +28,7 @@ void OnSignal(int) {
 
 int WatchTerminationRequests() {
   if (requestPipe[0] >= 0) return requestPipe[0];
-  if (pipe2(requestPipe, O_CLOEXEC | O_NONBLOCK) != 0) throw FileError::FromErrno(errno, "");
+  if (pipe2(requestPipe, O_CLOEXEC | O_NONBLOCK) != 0) throw FileError::FromSystemError(errno, "");
   struct sigaction action = {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
@@ -38,6 +38,8 @@ int WatchTerminationRequests() {
   sigaction(SIGHUP, &action, nullptr);
   return requestPipe[0];
 }
+
+void NoteTerminationRequest() { requested = 1; }
 
 bool TerminationRequested() { return requested != 0; }
 

@@ -158,7 +158,7 @@ TEST(FileError, ANameHoldingANulIsRefusedByEveryCallThatTakesAPath) {
   expectRefused("OutputFile::Create", [&] { platform::OutputFile::Create(withNul); });
   expectRefused("AppendFile", [&] { platform::AppendFile file(withNul); });
   expectRefused("FileExists", [&] { platform::FileExists(withNul); });
-  expectRefused("DeleteFile", [&] { platform::DeleteFile(withNul); });
+  expectRefused("RemoveFile", [&] { platform::RemoveFile(withNul); });
   expectRefused("RenameFile from", [&] { platform::RenameFile(withNul, dir / "outro.txt"); });
   expectRefused("RenameFile to", [&] { platform::RenameFile(dir / "outro.txt", withNul); });
   expectRefused("Process::Start program", [&] { platform::Process::Start(withNul, "x"); });

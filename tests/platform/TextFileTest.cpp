@@ -188,9 +188,9 @@ TEST(FileSystem, FileExistsAnswersForFilesOnly) {
   EXPECT_FALSE(platform::FileExists(dir / "absent"));
   WriteBytes(dir / "present", "");
   EXPECT_TRUE(platform::FileExists(dir / "present"));
-  EXPECT_TRUE(platform::DeleteFile(dir / "present"));
+  EXPECT_TRUE(platform::RemoveFile(dir / "present"));
   EXPECT_FALSE(platform::FileExists(dir / "present"));
-  EXPECT_FALSE(platform::DeleteFile(dir / "present"));
+  EXPECT_FALSE(platform::RemoveFile(dir / "present"));
 }
 
 TEST(FileSystem, RenameReplacesTheTarget) {

@@ -1,0 +1,35 @@
+#include "platform/Memory.h"
+
+#include <windows.h>
+
+#include <new>
+#include <utility>
+
+namespace platform {
+
+// Committed pages of VirtualAlloc are zero-filled and become resident only
+// when first touched. Large pages need a privilege users do not hold.
+LargeBlock::LargeBlock(std::size_t bytes) : size_(bytes) {
+  if (bytes == 0) return;
+  void* data = VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+  if (data == nullptr) throw std::bad_alloc();
+  data_ = static_cast<unsigned char*>(data);
+}
+
+LargeBlock::~LargeBlock() {
+  if (data_ != nullptr) VirtualFree(data_, 0, MEM_RELEASE);
+}
+
+LargeBlock::LargeBlock(LargeBlock&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+LargeBlock& LargeBlock::operator=(LargeBlock&& other) noexcept {
+  if (this != &other) {
+    if (data_ != nullptr) VirtualFree(data_, 0, MEM_RELEASE);
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+  }
+  return *this;
+}
+
+}  // namespace platform
