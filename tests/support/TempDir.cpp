@@ -1,38 +1,49 @@
 #include "support/TempDir.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
-#include <vector>
 
 namespace testing_support {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Write permission on a folder and what it holds, for a test that took it away.
+void OpenUp(const fs::path& path) {
+  std::error_code ignored;
+  fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
+}
+
+}  // namespace
 
 TempDir::TempDir() {
-  const char* base = std::getenv("TMPDIR");
-  std::string pattern =
-      std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/lexavia-test-XXXXXX";
-  std::vector<char> buffer(pattern.begin(), pattern.end());
-  buffer.push_back('\0');
-  if (mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = buffer.data();
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    fs::path candidate = fs::temp_directory_path() / ("lexavia-test-" + std::to_string(random()));
+    if (fs::create_directory(candidate)) {
+      path_ = candidate.generic_string();
+      // The POSIX build's folders are as mkdtemp makes them: the owner's only.
+      fs::permissions(candidate, fs::perms::owner_all, fs::perm_options::replace);
+      return;
+    }
+  }
+  throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempDir::~TempDir() {
   std::error_code ignored;
   // Restore permissions a test took away, so the folder can be removed.
-  for (auto it = std::filesystem::recursive_directory_iterator(
-           path_, std::filesystem::directory_options::skip_permission_denied, ignored);
-       it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
-    if (it->is_directory(ignored)) chmod(it->path().c_str(), 0755);
+  for (auto it = fs::recursive_directory_iterator(
+           path_, fs::directory_options::skip_permission_denied, ignored);
+       it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+    if (it->is_directory(ignored)) OpenUp(it->path());
   }
-  chmod(path_.c_str(), 0755);
-  std::filesystem::remove_all(path_, ignored);
+  OpenUp(path_);
+  fs::remove_all(path_, ignored);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
@@ -49,7 +60,10 @@ std::string ReadBytes(const std::string& path) {
   return content.str();
 }
 
-void OpenUpForOthers(const TempDir& dir) { chmod(dir.Path().c_str(), 0755); }
+void OpenUpForOthers(const TempDir& dir) {
+  fs::permissions(dir.Path(), fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write,
+                  fs::perm_options::replace);
+}
 
 std::string RandomBytes(std::size_t size, unsigned seed) {
   std::mt19937 random(seed);
