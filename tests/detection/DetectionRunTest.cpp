@@ -1,7 +1,5 @@
 // Whole runs through RunDetection, with the real segmenter installed in a
-// temporary application folder and small stand-ins for faulty ones.
-#include <unistd.h>
-
+// temporary application folder.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,14 +9,12 @@
 #include "detection/AppState.h"
 #include "detection/CandidateList.h"
 #include "detection/DetectionRun.h"
-#include "detection/SegmenterBridge.h"
 #include "detection/StatusLine.h"
 #include "detection/StatusTexts.h"
 #include "dictionary/DictionaryFiles.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
-#include "platform/TerminationRequest.h"
-#include "support/ChildProcess.h"
+#include "support/CurrentFolder.h"
 #include "support/ExpectedReports.h"
 #include "support/RunFixture.h"
 #include "support/TempDir.h"
@@ -121,67 +117,9 @@ TEST_F(DetectionRunTest, AMissingDictionaryFolderIsAnInvalidFilename) {
   EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
 }
 
-TEST_F(DetectionRunTest, AnUnwritableReportFolderIsAccessDenied) {
-  WriteBytes(input_, "Um blog.\n");
-  WriteBytes(input_ + ".seg", "restos de outra vez\r\n");  // left by an interrupted run
-  chmod((input_ + ".seg").c_str(), 0666);
-  ASSERT_EQ(chmod(texts_.Path().c_str(), 0555), 0);
-  int status = testing_support::RunUnprivileged([&] {
-    try {
-      RunDetection(input_, false, false);
-    } catch (const platform::FileError& error) {
-      return std::string(error.what()) == "File access denied" && CandidateList.Head == nullptr ? 0
-                                                                                                : 1;
-    }
-    return 2;
-  });
-  ASSERT_EQ(chmod(texts_.Path().c_str(), 0755), 0);
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
-  ExpectNoTemporaryFilesOf(input_);
-}
-
-TEST_F(DetectionRunTest, AFullDiskEndsTheRunWithAnIoError) {
-  std::string text;
-  for (int i = 0; i < 3000; ++i) text += "Um blog novo com tuites e vlogs sem fim.\n";
-  WriteBytes(input_, text);
-  WriteBytes(userPath_, "blog\r\n");
-  // The .seg fits, the reports do not.
-  int status = testing_support::RunWithFileSizeLimit(200000, [&] {
-    try {
-      RunDetection(input_, true, false);
-    } catch (const platform::FileError& error) {
-      return std::string(error.what()).rfind("I/O error", 0) == 0 ? 0 : 1;
-    }
-    return 2;
-  });
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(ReadBytes(userPath_), "blog\r\n");
-  EXPECT_FALSE(platform::FileExists(input_ + "_candidatos-neologismos.txt"));
-  ExpectNoTemporaryFilesOf(input_);
-}
-
-TEST_F(DetectionRunTest, FaultySegmentersEndTheRunAndTheNextRunWorks) {
-  WriteBytes(input_, "Um blog.\n");
-  InstallStandIn(": > \"$1._frasor_ready_.tmp\"");  // ready, but no .seg
-  EXPECT_EQ(FailureOf(input_), "File not found");
-  ExpectNoTemporaryFilesOf(input_);
-
-  InstallStandIn("exit 0");  // ends without writing anything
-  EXPECT_NE(FailureOf(input_).rfind("I/O error", 0), std::string::npos);
-  ExpectNoTemporaryFilesOf(input_);
-
-  InstallStandIn("exit 5");
-  EXPECT_EQ(FailureOf(input_), "File access denied");
-
-  InstallSegmenter();
-  EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
-  ExpectNoTemporaryFilesOf(input_);
-}
-
 TEST_F(DetectionRunTest, AppDirIsTheFolderCurrentAtStartUp) {
   EXPECT_EQ(AppDir, app_.Path());
-  ASSERT_EQ(chdir(texts_.Path().c_str()), 0);
+  testing_support::CurrentFolderScope inTexts(texts_.Path());
   WriteBytes(input_, "Um blog.\n");
   EXPECT_EQ(RunDetection("artigo.txt", false, false), CompletionFor("artigo.txt"));
   EXPECT_EQ(AppDir, app_.Path());
@@ -190,9 +128,9 @@ TEST_F(DetectionRunTest, AppDirIsTheFolderCurrentAtStartUp) {
 
 TEST_F(DetectionRunTest, ANameHoldingANulEndsTheRunAtOnceAndTouchesNoFile) {
   // Cut at the NUL, the name is the text itself, and its readiness-file
-  // name too: nothing may be deleted, created or started.
+  // name too: nothing may be deleted, created or started (a segmenter
+  // started would write its .seg).
   WriteBytes(input_, "Um blog.\n");
-  InstallStandIn(": > \"" + (texts_ / "started") + "\"");
   std::string withNul = input_ + std::string(1, '\0') + ".bak";
   EXPECT_EQ(FailureOf(withNul, true), "Invalid filename");
   EXPECT_EQ(ReadBytes(input_), "Um blog.\n");
@@ -202,26 +140,4 @@ TEST_F(DetectionRunTest, ANameHoldingANulEndsTheRunAtOnceAndTouchesNoFile) {
   EXPECT_TRUE(statuses_.empty());
   EXPECT_EQ(ReadBytes(userPath_), "");
   EXPECT_EQ(CandidateList.Head, nullptr);
-}
-
-TEST_F(DetectionRunTest, ATerminationRequestDuringTheWaitEndsTheRunAndCleansUp) {
-  WriteBytes(input_, "Um blog.\n");
-  WriteBytes(userPath_, "vlog\r\n");
-  // Writes part of its text, asks the program to end, and never signals. The
-  // request stays noted for the process, so the run is in a child.
-  InstallStandIn("printf 'Um' > \"$1.seg\"; kill -TERM $PPID; exec sleep 600");
-  int status = testing_support::RunInChild([&] {
-    platform::WatchTerminationRequests();
-    try {
-      RunDetection(input_, true, false);
-    } catch (const RunInterrupted&) {
-      ExpectNoTemporaryFilesOf(input_);
-      bool noChild = testing_support::ChildrenOfThisProcess().empty();
-      return noChild && !HasFailure() ? 0 : 1;
-    }
-    return 2;
-  });
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(ReadBytes(userPath_), "vlog\r\n");
-  EXPECT_FALSE(platform::FileExists(input_ + "_candidatos-neologismos.txt"));
 }

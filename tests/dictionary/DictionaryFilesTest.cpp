@@ -1,69 +1,10 @@
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <memory>
+// Loading the two dictionary files, and storing into the user one.
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "detection/AppState.h"
-#include "detection/CandidateList.h"
-#include "detection/StatusLine.h"
-#include "dictionary/DictionaryFiles.h"
-#include "dictionary/DictionaryTable.h"
-#include "platform/FileError.h"
-#include "support/ChildProcess.h"
-#include "support/TempDir.h"
-
-using testing_support::ReadBytes;
-using testing_support::TempDir;
-using testing_support::WriteBytes;
-
-namespace {
-
-const std::string CountPrefix = "Status do software: carregando dicion\xE1rios... ";
-
-class DictionaryFilesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    AppDir = dir_.Path();
-    MainDictionaryLoaded = false;
-    ClearDictionary();
-    FreeCandidates();
-    mkdir((dir_ / "dicionarios").c_str(), 0755);
-    SetStatusSink([this](std::string_view text) { statuses_.emplace_back(text); });
-  }
-  void TearDown() override {
-    SetStatusSink(nullptr);
-    FreeCandidates();
-    FreeDictionary();
-  }
-
-  void WriteMain(const std::string& bytes) { WriteBytes(mainPath_, bytes); }
-  void WriteUser(const std::string& bytes) { WriteBytes(userPath_, bytes); }
-
-  std::string FileErrorOf(void (*operation)()) {
-    try {
-      operation();
-    } catch (const platform::FileError& error) {
-      return error.what();
-    }
-    return "no error";
-  }
-
-  void Candidates(const std::vector<std::string>& terms) {
-    auto sentence = std::make_shared<const std::string>("frase ");
-    for (const std::string& term : terms) AddCandidate(term, sentence);
-  }
-
-  TempDir dir_;
-  std::string mainPath_ = dir_ / "dicionarios/dicionario_principal.txt";
-  std::string userPath_ = dir_ / "dicionarios/dicionario_usuario.txt";
-  std::vector<std::string> statuses_;
-};
-
-}  // namespace
+#include "dictionary/DictionaryFilesFixture.h"
 
 TEST_F(DictionaryFilesTest, EntriesFollowTheLineRules) {
   WriteMain(
@@ -195,21 +136,4 @@ TEST_F(DictionaryFilesTest, ALastEntryWithoutLineBreakIsNotJoinedToTheFirstStore
   Candidates({"vlogar"});
   StoreCandidates(true);
   EXPECT_EQ(ReadBytes(userPath_), "blog\x1A\r\nvlogar\r\n");
-}
-
-TEST_F(DictionaryFilesTest, AFailedAppendLeavesFileAndTableAsTheyWere) {
-  WriteUser("blog\r\n");
-  Candidates({"tuitar", "blogueiro", "vlogar"});
-  // Room for part of the block only.
-  int status = testing_support::RunWithFileSizeLimit(16, [] {
-    try {
-      StoreCandidates(true);
-    } catch (const platform::FileError& error) {
-      bool tableUnchanged = WordOrigin("tuitar") == 0 && WordOrigin("vlogar") == 0;
-      return std::string(error.what()).rfind("I/O error ", 0) == 0 && tableUnchanged ? 0 : 1;
-    }
-    return 2;
-  });
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(ReadBytes(userPath_), "blog\r\n");
 }

@@ -21,6 +21,7 @@
 #include "platform/FileSystem.h"
 #include "support/ChildProcess.h"
 #include "support/RunFixture.h"
+#include "support/StandInSegmenter.h"
 
 using testing_support::CompletionFor;
 using testing_support::ReadBytes;
@@ -111,7 +112,7 @@ TEST_F(FaultTest, ASegmenterKilledAtAnyMomentEndsTheRun) {
 
 TEST_F(FaultTest, ASegmenterThatNeverSignalsEndsTheRunWhenItDies) {
   WriteBytes(input_, Prose(2000));
-  InstallStandIn(": > \"$1.seg\"; sleep 0.3; exit 4");
+  testing_support::InstallStandInSegmenter(SegmenterPath(), ": > \"$1.seg\"; sleep 0.3; exit 4");
   EXPECT_EQ(FailureOf(input_), "Too many open files");
   ExpectNoTemporaryFilesOf(input_);
   InstallSegmenter();

@@ -1,8 +1,5 @@
 #include "support/RunFixture.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "detection/CandidateList.h"
@@ -21,8 +18,7 @@ void RunFixture::SetUp() {
   InstallSegmenter();
   WriteBytes(mainPath_, "o\r\num\r\nnovo\r\nde\r\n");
   WriteBytes(userPath_, "");
-  previousFolder_ = platform::CurrentDirectory();
-  ASSERT_EQ(chdir(app_.Path().c_str()), 0);
+  inApp_.emplace(app_.Path());
   StartUp();
   SetStatusSink([this](std::string_view text) { statuses_.emplace_back(text); });
 }
@@ -30,19 +26,12 @@ void RunFixture::SetUp() {
 void RunFixture::TearDown() {
   SetStatusSink(nullptr);
   ShutDown();
-  ASSERT_EQ(chdir(previousFolder_.c_str()), 0);
+  inApp_.reset();
 }
 
 void RunFixture::InstallSegmenter() {
   std::filesystem::remove(app_ / "segmentador/frasor.exe");
   std::filesystem::copy_file(LEXAVIA_FRASOR, app_ / "segmentador/frasor.exe");
-}
-
-void RunFixture::InstallStandIn(const std::string& body) {
-  std::string path = app_ / "segmentador/frasor.exe";
-  std::filesystem::remove(path);
-  WriteBytes(path, "#!/bin/sh\n" + body + "\n");
-  chmod(path.c_str(), 0755);
 }
 
 std::string RunFixture::FailureOf(const std::string& input, bool storeNew) {

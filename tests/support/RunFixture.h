@@ -3,11 +3,13 @@
 // drive whole runs through RunDetection.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/CurrentFolder.h"
 #include "support/TempDir.h"
 
 namespace testing_support {
@@ -19,8 +21,7 @@ class RunFixture : public ::testing::Test {
 
   // Puts the real segmenter, built by this project, in place.
   void InstallSegmenter();
-  // Replaces the segmenter by a shell script doing `body`.
-  void InstallStandIn(const std::string& body);
+  std::string SegmenterPath() const { return app_ / "segmentador/frasor.exe"; }
 
   // The message of the file error that ends a run on `input`, or "no error".
   std::string FailureOf(const std::string& input, bool storeNew = false);
@@ -31,7 +32,7 @@ class RunFixture : public ::testing::Test {
   std::string mainPath_ = app_ / "dicionarios/dicionario_principal.txt";
   std::string userPath_ = app_ / "dicionarios/dicionario_usuario.txt";
   std::string input_ = texts_ / "artigo.txt";
-  std::string previousFolder_;
+  std::optional<CurrentFolderScope> inApp_;
   std::vector<std::string> statuses_;
 };
 

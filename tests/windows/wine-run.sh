@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs a program of the Windows build under Wine, in the Wine prefix PREFIX
-# that tests/windows/prepare-wine.sh made, without Wine's own diagnostics.
-# The exit status is the program's.
+# that prepare-wine.sh made (with the same --unprivileged), without Wine's
+# own diagnostics. The exit status is the program's.
 #
-#   wine-run.sh PREFIX PROGRAM.exe [ARGUMENT...]
+#   wine-run.sh [--unprivileged] PREFIX PROGRAM.exe [ARGUMENT...]
 set -euo pipefail
-export WINEPREFIX=$1 WINEDEBUG=-all
+. "$(dirname "$0")/wine-user.sh"
+shift "$shifted"
+prefix=$1
 shift
-exec wine "$@"
+exec "${as_user[@]}" env HOME="$prefix.home" WINEPREFIX="$prefix" WINEDEBUG=-all wine "$@"

@@ -1,0 +1,162 @@
+// The Win32 platform layer on the system's own terms: the share mode of
+// every open, the system's error codes as the table's, names converted from
+// Windows-1252 whatever the code page, paths at a drive's root, and
+// processes that never outlive their handles.
+#include <windows.h>
+
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "platform/FileError.h"
+#include "platform/FileSystem.h"
+#include "platform/Process.h"
+#include "platform/TextFile.h"
+#include "support/CurrentFolder.h"
+#include "support/TempDir.h"
+
+using platform::FileError;
+using testing_support::ReadBytes;
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+namespace {
+
+template <typename Operation>
+std::string ErrorOf(Operation operation) {
+  try {
+    operation();
+  } catch (const FileError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+}  // namespace
+
+TEST(Win32Files, AFileHeldBySomeoneElseMayBeReadButNotWritten) {
+  TempDir dir;
+  std::string path = dir / "relatorio.txt";
+  platform::OutputFile held = platform::OutputFile::Create(path);
+  held.Write("linha\r\n");
+  EXPECT_EQ(ErrorOf([&] { platform::OutputFile::Create(path); }), "I/O error 32");
+  held.Close();
+
+  // A reader lets others read, not write.
+  WriteBytes(path, "casa\r\n");
+  platform::InputFile reader(path);
+  platform::InputFile secondReader(path);
+  EXPECT_EQ(ErrorOf([&] { platform::OutputFile::Create(path); }), "I/O error 32");
+  reader.Close();
+  secondReader.Close();
+  EXPECT_EQ(ReadBytes(path), "casa\r\n");
+}
+
+// Run by a user without privileges: an administrator may write a file
+// marked read-only.
+TEST(Win32Files, TheSystemsCodesAreTheTablesCodes) {
+  TempDir dir;
+  EXPECT_EQ(ErrorOf([&] { platform::InputFile(dir / "ausente.txt"); }), "File not found");
+  EXPECT_EQ(ErrorOf([&] { platform::InputFile(dir / "sem pasta/texto.txt"); }), "Invalid filename");
+  EXPECT_EQ(ErrorOf([&] { platform::InputFile(dir.Path()); }), "File access denied");
+
+  std::string readOnly = dir / "somente-leitura.txt";
+  WriteBytes(readOnly, "blog\r\n");
+  ASSERT_TRUE(SetFileAttributesW(Wide(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(ErrorOf([&] { platform::OutputFile::Create(readOnly); }), "File access denied");
+  EXPECT_EQ(ErrorOf([&] { platform::AppendFile file(readOnly); }), "File access denied");
+  SetFileAttributesW(Wide(readOnly).c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  // Codes a child process reports come back as the same errors.
+  for (int code : {2, 3, 4, 5, 32, 112}) {
+    FileError error = FileError::FromSystemError(code, "");
+    EXPECT_EQ(error.ExitStatus(), code);
+    EXPECT_STREQ(FileError::FromExitStatus(code).what(), error.what());
+  }
+  EXPECT_STREQ(FileError::FromExitStatus(112).what(), "I/O error 112");
+}
+
+TEST(Win32Files, NamesAreWindows1252WhateverTheCodePage) {
+  TempDir dir;
+  // "análise ç.txt" in Windows-1252 bytes names the file of those characters.
+  std::string name = dir / "an\xE1lise \xE7.txt";
+  platform::OutputFile file = platform::OutputFile::Create(name);
+  file.Write("texto");
+  file.Close();
+  std::wstring wide = Wide(dir.Path()) + L"/an\u00E1lise \u00E7.txt";
+  EXPECT_NE(GetFileAttributesW(wide.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(platform::FileExists(name));
+
+  // A folder whose name Windows-1252 cannot hold cannot be the current one.
+  std::wstring greek = Wide(dir.Path()) + L"/\u03A9mega";
+  ASSERT_TRUE(CreateDirectoryW(greek.c_str(), nullptr));
+  testing_support::CurrentFolderScope restored(dir.Path());
+  ASSERT_TRUE(SetCurrentDirectoryW(greek.c_str()));
+  EXPECT_EQ(ErrorOf([] { platform::CurrentDirectory(); }), "Invalid filename");
+}
+
+TEST(Win32Files, PathsUnderADriveRootHoldTwoBackslashes) {
+  ASSERT_TRUE(SetCurrentDirectoryW(L"C:\\"));
+  std::string root = platform::CurrentDirectory();
+  EXPECT_EQ(root, "C:\\");
+  std::string path = platform::PathUnder(root, {"lexavia-teste-raiz.txt"});
+  EXPECT_EQ(path, "C:\\\\lexavia-teste-raiz.txt");
+  platform::OutputFile file = platform::OutputFile::Create(path);
+  file.Write("raiz");
+  file.Close();
+  EXPECT_TRUE(platform::FileExists(path));
+  EXPECT_EQ(ReadBytes("C:\\lexavia-teste-raiz.txt"), "raiz");
+  EXPECT_TRUE(platform::RemoveFile(path));
+}
+
+TEST(Win32Files, ASecondAppenderWaitsForTheFirstAndNothingMixes) {
+  TempDir dir;
+  std::string path = dir / "dicionario_usuario.txt";
+  WriteBytes(path, "blog\r\n");
+  platform::AppendFile first(path);
+  // Opens while the first holds the file, or after: either way it appends
+  // its whole block behind the first one's.
+  std::thread second([&] {
+    platform::AppendFile file(path);
+    file.AppendBlock("vlog\r\n");
+    file.Close();
+  });
+  first.AppendBlock("tuitar\r\n");
+  first.Close();
+  second.join();
+  EXPECT_EQ(ReadBytes(path), "blog\r\ntuitar\r\nvlog\r\n");
+}
+
+TEST(Win32Processes, ExitCodesComeBackAndNoProcessOutlivesItsHandle) {
+  platform::Process exits = platform::Process::Start(CHILD_PROGRAM, "exit:7");
+  std::optional<platform::ProcessEnd> end;
+  while (!(end = exits.WaitForEnd(1000))) {
+  }
+  EXPECT_FALSE(end->killedBySignal);
+  EXPECT_EQ(end->code, 7);
+
+  TempDir dir;
+  std::string idFile = dir / "id.txt";
+  DWORD id = 0;
+  {
+    platform::Process lingering = platform::Process::Start(CHILD_PROGRAM, "linger:" + idFile);
+    while (!platform::FileExists(idFile) || ReadBytes(idFile).empty()) Sleep(1);
+    id = static_cast<DWORD>(std::stoul(ReadBytes(idFile)));
+    EXPECT_FALSE(lingering.PollEnd());
+  }
+  HANDLE gone = OpenProcess(SYNCHRONIZE, FALSE, id);
+  if (gone != nullptr) {
+    EXPECT_EQ(WaitForSingleObject(gone, 0), WAIT_OBJECT_0);
+    CloseHandle(gone);
+  }
+}
+
+TEST(Win32Processes, NamesThatTheCommandLineCannotCarryAreRefused) {
+  EXPECT_EQ(ErrorOf([] { platform::Process::Start(CHILD_PROGRAM, "cita \"x\".txt"); }),
+            "Invalid filename");
+  TempDir dir;
+  EXPECT_EQ(ErrorOf([&] { platform::Process::Start(dir / "nada.exe", "x"); }), "File not found");
+}
