@@ -14,7 +14,8 @@ using Handle = std::intptr_t;
 inline constexpr Handle NoHandle = -1;
 
 // An existing file for reading, others allowed to read. A folder, a pipe or
-// a device is refused as access denied, without waiting for a writer.
+// a device is refused as access denied. Where a file being written cannot
+// be opened for reading (Windows), waits a while for the writer.
 Handle OpenForReading(const std::string& path);
 
 // A file created, or emptied when it exists, for writing.

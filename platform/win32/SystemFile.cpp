@@ -8,11 +8,12 @@
 namespace platform::system_file {
 namespace {
 
-// How long an append waits for a user dictionary that another Lexavia is
-// storing into: that takes milliseconds, so only a program that keeps the
-// file open for writing makes the wait run out.
-constexpr DWORD AppendWaitMilliseconds = 30000;
-constexpr DWORD AppendRetryMilliseconds = 10;
+// How long a read or an append waits for a file that another program is
+// writing: another Lexavia storing into the user dictionary holds it for
+// milliseconds, so only a program that keeps the file open for writing
+// makes the wait run out, with "I/O error 32".
+constexpr DWORD WriterWaitMilliseconds = 30000;
+constexpr DWORD WriterRetryMilliseconds = 10;
 
 HANDLE Native(Handle file) { return reinterpret_cast<HANDLE>(file); }
 
@@ -31,6 +32,19 @@ Handle Checked(HANDLE file, const std::string& path) {
   return reinterpret_cast<Handle>(file);
 }
 
+// As OpenShared, waiting while another program writes the file: the share
+// mode refuses both a second writer and a reader that denies writing.
+Handle OpenWaitingForWriters(const std::string& path, DWORD access) {
+  for (DWORD waited = 0;; waited += WriterRetryMilliseconds) {
+    HANDLE file = OpenShared(path, access, OPEN_EXISTING);
+    if (file != INVALID_HANDLE_VALUE) return reinterpret_cast<Handle>(file);
+    if (GetLastError() != ERROR_SHARING_VIOLATION || waited >= WriterWaitMilliseconds) {
+      ThrowLastError(path);
+    }
+    Sleep(WriterRetryMilliseconds);
+  }
+}
+
 void SeekTo(Handle file, std::uint64_t offset, DWORD from) {
   LARGE_INTEGER distance;
   distance.QuadPart = static_cast<LONGLONG>(offset);
@@ -40,7 +54,7 @@ void SeekTo(Handle file, std::uint64_t offset, DWORD from) {
 }  // namespace
 
 Handle OpenForReading(const std::string& path) {
-  Handle file = Checked(OpenShared(path, GENERIC_READ, OPEN_EXISTING), path);
+  Handle file = OpenWaitingForWriters(path, GENERIC_READ);
   // Only a file on a disk has an end to read to; a pipe or a device may wait.
   if (GetFileType(Native(file)) != FILE_TYPE_DISK) {
     CloseHandle(Native(file));
@@ -54,26 +68,14 @@ Handle CreateForWriting(const std::string& path) {
 }
 
 Handle OpenForAppending(const std::string& path) {
-  // The share mode keeps a second appender out: it waits for its turn.
-  DWORD waited = 0;
-  for (;;) {
-    HANDLE file = OpenShared(path, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING);
-    if (file != INVALID_HANDLE_VALUE) {
-      Handle handle = reinterpret_cast<Handle>(file);
-      try {
-        SeekTo(handle, 0, FILE_END);
-      } catch (const FileError&) {
-        CloseHandle(file);
-        throw;
-      }
-      return handle;
-    }
-    if (GetLastError() != ERROR_SHARING_VIOLATION || waited >= AppendWaitMilliseconds) {
-      ThrowLastError(path);
-    }
-    Sleep(AppendRetryMilliseconds);
-    waited += AppendRetryMilliseconds;
+  Handle file = OpenWaitingForWriters(path, GENERIC_READ | GENERIC_WRITE);
+  try {
+    SeekTo(file, 0, FILE_END);
+  } catch (const FileError&) {
+    CloseHandle(Native(file));
+    throw;
   }
+  return file;
 }
 
 std::size_t Read(Handle file, char* buffer, std::size_t size) {

@@ -1,15 +1,11 @@
-// Failing disks, dying segmenters and two programs sharing one user
-// dictionary: a run ends with a file error, nothing is left half-written,
-// and the next run works.
+// Failing disks and dying segmenters: a run ends with a file error, nothing
+// is left half-written, and the next run works.
 #include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <map>
-#include <set>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -117,54 +113,4 @@ TEST_F(FaultTest, ASegmenterThatNeverSignalsEndsTheRunWhenItDies) {
   ExpectNoTemporaryFilesOf(input_);
   InstallSegmenter();
   EXPECT_EQ(RunDetection(input_, false, false), CompletionFor(input_));
-}
-
-TEST_F(FaultTest, TwoProgramsStoringIntoOneUserDictionaryLoseAndMixNothing) {
-  constexpr int Runs = 100;
-  auto storeRuns = [&](const std::string& prefix) {
-    return testing_support::RunInChild([&, prefix] {
-      StartUp();  // a program of its own on the same application folder
-      std::string text = texts_ / (prefix + ".txt");
-      for (int run = 0; run < Runs; ++run) {
-        std::ostringstream words;
-        for (int word = 0; word < 5; ++word)
-          words << prefix << char('a' + run % 26) << char('a' + run / 26) << char('a' + word)
-                << ' ';
-        // and a word that both store, unless one finds the other's already there
-        words << "comum" << char('a' + run % 26) << char('a' + run / 26) << ' ';
-        WriteBytes(text, words.str() + ".\n");
-        try {
-          RunDetection(text, true, false);
-        } catch (const platform::FileError&) {
-          return 1;
-        }
-      }
-      return 0;
-    });
-  };
-  int first = -1, second = -1;
-  std::thread other([&] { second = storeRuns("beta"); });
-  first = storeRuns("alfa");
-  other.join();
-  EXPECT_EQ(first, 0);
-  EXPECT_EQ(second, 0);
-
-  std::map<std::string, int> lines;
-  std::string stored = ReadBytes(userPath_);
-  std::istringstream in(stored);
-  for (std::string line; std::getline(in, line);) {
-    ASSERT_TRUE(line.ends_with('\r')) << line;
-    ++lines[line.substr(0, line.size() - 1)];
-  }
-  EXPECT_TRUE(stored.ends_with("\r\n"));
-  EXPECT_EQ(lines.size(), 2u * Runs * 5 + Runs);
-  for (const auto& [word, count] : lines) {
-    if (word.rfind("comum", 0) == 0) {
-      EXPECT_TRUE(count == 1 || count == 2) << word << " " << count;
-    } else {
-      EXPECT_EQ(count, 1) << word;
-      EXPECT_TRUE(word.rfind("alfa", 0) == 0 || word.rfind("beta", 0) == 0) << word;
-    }
-    EXPECT_EQ(word.size(), 7u) << word;
-  }
 }

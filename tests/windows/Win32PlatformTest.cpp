@@ -112,7 +112,7 @@ TEST(Win32Files, PathsUnderADriveRootHoldTwoBackslashes) {
   EXPECT_TRUE(platform::RemoveFile(path));
 }
 
-TEST(Win32Files, ASecondAppenderWaitsForTheFirstAndNothingMixes) {
+TEST(Win32Files, AppendersAndReadersWaitForTheAppenderBeforeThem) {
   TempDir dir;
   std::string path = dir / "dicionario_usuario.txt";
   WriteBytes(path, "blog\r\n");
@@ -128,6 +128,20 @@ TEST(Win32Files, ASecondAppenderWaitsForTheFirstAndNothingMixes) {
   first.Close();
   second.join();
   EXPECT_EQ(ReadBytes(path), "blog\r\ntuitar\r\nvlog\r\n");
+
+  // A program loading the dictionary waits for the one storing into it, and
+  // reads what it stored.
+  platform::AppendFile storing(path);
+  std::string loaded;
+  std::thread loading([&] {
+    platform::LineReader reader(path);
+    for (std::string line; reader.NextLine(line);) loaded += line + "|";
+    reader.Close();
+  });
+  storing.AppendBlock("podcast\r\n");
+  storing.Close();
+  loading.join();
+  EXPECT_EQ(loaded, "blog|tuitar|vlog|podcast|");
 }
 
 TEST(Win32Processes, ExitCodesComeBackAndNoProcessOutlivesItsHandle) {
