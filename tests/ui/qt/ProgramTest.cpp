@@ -14,9 +14,9 @@
 #include "platform/FileSystem.h"
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
-#include "ui/Main.h"
-#include "ui/Program.h"
-#include "ui/WindowLook.h"
+#include "ui/qt/Main.h"
+#include "ui/qt/Program.h"
+#include "ui/qt/WindowLook.h"
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;

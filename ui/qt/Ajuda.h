@@ -22,6 +22,3 @@ class TAjudaForm : public QDialog {
 };
 
 extern TAjudaForm* AjudaForm;
-
-// The help text, 64 lines of Windows-1252 text.
-std::string AjudaText();

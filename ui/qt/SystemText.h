@@ -6,12 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "ui/common/NameEncoding.h"
+
 // A text of the system (status, message, caption, help), for display.
 QString FromSystemText(std::string_view windows1252);
 
-// The name the user typed or picked, as the file system knows it. Throws
-// platform::FileError "Invalid filename" for a name it cannot hold exactly.
-std::string FileNameForRun(const QString& name);
+// Names typed or picked, as the file system knows them (QFile::encodeName).
+extern const NameEncoding FileNameEncoding;
 
 // Text made of a file name and ASCII words (the completion message), for display.
 QString FromFileNameText(const std::string& bytes);

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <exception>
-#include <string>
 
 class QWidget;
 
@@ -13,10 +12,5 @@ class QWidget;
 void ShowMessageDialog(QWidget* parent, const QString& text);
 void ShowErrorBox(QWidget* parent, const QString& text);
 
-// The error box for a failure: its message ("Out of memory" for exhausted
-// memory) with the full stop of WithFullStop.
+// The error box for a failure, with the text FailureText gives it.
 void ShowFailure(QWidget* parent, const std::exception& failure);
-
-// An error's message as the error box shows it: with a full stop added when
-// it is not empty and its last byte comes after "." in byte order.
-std::string WithFullStop(std::string message);

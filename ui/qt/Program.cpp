@@ -1,4 +1,4 @@
-#include "ui/Program.h"
+#include "ui/qt/Program.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -6,16 +6,18 @@
 #include <memory>
 
 #include "platform/TerminationRequest.h"
-#include "ui/Ajuda.h"
-#include "ui/Dialogs.h"
-#include "ui/Main.h"
-#include "ui/WindowLook.h"
+#include "ui/common/ApplicationTitle.h"
+#include "ui/qt/Ajuda.h"
+#include "ui/qt/Dialogs.h"
+#include "ui/qt/Main.h"
+#include "ui/qt/WindowLook.h"
 
 int RunProgram() {
   // From here on, a request to end waits for the window loop instead of
   // killing the program wherever it is.
   int terminationRequests = platform::WatchTerminationRequests();
-  ApplicationTitle = ApplicationTitleFor(QCoreApplication::applicationFilePath());
+  ApplicationTitle = QString::fromStdU16String(
+      ApplicationTitleFor(QCoreApplication::applicationFilePath().toStdU16String()));
 
   std::unique_ptr<TMainForm> mainForm;
   try {

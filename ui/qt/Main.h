@@ -3,14 +3,14 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-#include <string>
 #include <string_view>
+
+#include "ui/common/StatusThrottle.h"
 
 class TMainForm : public QWidget {
   Q_OBJECT
@@ -44,7 +44,8 @@ class TMainForm : public QWidget {
   void Label4Click();
 
   // The status sink: replaces the status line's text and paints it before
-  // returning, also while a run holds the window's thread.
+  // returning, also while a run holds the window's thread, at the pace of
+  // StatusThrottle.
   void ShowStatus(std::string_view text);
 
  protected:
@@ -56,9 +57,7 @@ class TMainForm : public QWidget {
   void PaintStatus(std::string_view text);
 
   bool shownBefore_ = false;
-  QElapsedTimer sinceStatusPaint_;
-  std::string waitingStatus_;  // a load count not painted yet
-  bool waitingStatusFlushQueued_ = false;
+  StatusThrottle statusThrottle_;
 };
 
 extern TMainForm* MainForm;

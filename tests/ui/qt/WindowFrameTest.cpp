@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "support/TempDir.h"
-#include "ui/Ajuda.h"
-#include "ui/Main.h"
+#include "ui/qt/Ajuda.h"
+#include "ui/qt/Main.h"
 
 namespace {
 

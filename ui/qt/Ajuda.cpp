@@ -1,27 +1,22 @@
-#include "ui/Ajuda.h"
+#include "ui/qt/Ajuda.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "ui/SystemText.h"
-#include "ui/WindowLook.h"
+#include "ui/common/FormLayout.h"
+#include "ui/common/HelpText.h"
+#include "ui/qt/SystemText.h"
+#include "ui/qt/WindowLook.h"
 
 TAjudaForm* AjudaForm = nullptr;
-
-std::string AjudaText() {
-  QFile resource(":/lexavia/ajuda.txt");
-  resource.open(QIODevice::ReadOnly);
-  return resource.readAll().toStdString();
-}
 
 TAjudaForm::TAjudaForm(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
-  setWindowTitle("Ajuda");
+  setWindowTitle(FromSystemText(AjudaCaption));
   ApplyFormLook(*this);
-  resize(376, 193);
+  resize(ajuda_form_layout::ClientWidth, ajuda_form_layout::ClientHeight);
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");

@@ -1,7 +1,7 @@
 // Lexavia: finds candidate neologisms in a Portuguese text.
 #include <QApplication>
 
-#include "ui/Program.h"
+#include "ui/qt/Program.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

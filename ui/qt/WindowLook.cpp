@@ -1,6 +1,5 @@
-#include "ui/WindowLook.h"
+#include "ui/qt/WindowLook.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
@@ -76,11 +75,4 @@ class CentreWhenFramed : public QObject {
 void CentreByFrameOn(QWidget& window, const QRect& area) {
   MoveFrameCentreTo(window, area.center());
   if (window.frameGeometry().size() == window.size()) new CentreWhenFramed(window, area.center());
-}
-
-QString ApplicationTitleFor(const QString& executablePath) {
-  QString name = QFileInfo(executablePath).fileName();
-  name = name.left(name.indexOf('.') < 0 ? name.size() : name.indexOf('.'));
-  if (name.isEmpty()) return name;
-  return name.left(1) + name.mid(1).toLower();
 }

@@ -1,11 +1,10 @@
-#include "ui/Dialogs.h"
+#include "ui/qt/Dialogs.h"
 
 #include <QMessageBox>
-#include <new>
 
-#include "platform/FileError.h"
-#include "ui/SystemText.h"
-#include "ui/WindowLook.h"
+#include "ui/common/FailureText.h"
+#include "ui/qt/SystemText.h"
+#include "ui/qt/WindowLook.h"
 
 namespace {
 
@@ -28,13 +27,5 @@ void ShowErrorBox(QWidget* parent, const QString& text) {
 }
 
 void ShowFailure(QWidget* parent, const std::exception& failure) {
-  std::string message = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr
-                            ? platform::OutOfMemoryMessage
-                            : failure.what();
-  ShowErrorBox(parent, FromSystemText(WithFullStop(message)));
-}
-
-std::string WithFullStop(std::string message) {
-  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') message += '.';
-  return message;
+  ShowErrorBox(parent, FromSystemText(FailureText(failure)));
 }

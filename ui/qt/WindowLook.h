@@ -24,10 +24,6 @@ void ApplyFormLook(QWidget& form);
 // it is shown, so this is done again, once, when the frame's size is known.
 void CentreByFrameOn(QWidget& window, const QRect& area);
 
-// The application title, the caption of every message dialog: the
-// executable's file name without its folder, cut at its first dot, its first
-// character unchanged and the others in lower case.
-QString ApplicationTitleFor(const QString& executablePath);
-
-// The title of this process, fixed at program start.
+// The application title (ApplicationTitleFor), the caption of every
+// message dialog, fixed at program start.
 extern QString ApplicationTitle;
