@@ -1,4 +1,4 @@
-#include "frasor/IcuConverter.h"
+#include "frasor/icu/IcuConverter.h"
 
 #include <stdexcept>
 #include <string>
