@@ -27,8 +27,8 @@ release=$work/unpacked/$name
 # Brazilian newspaper text in UTF-8; then its first document again with
 # European newspaper text, in Windows-1252.
 mkdir "$work/textos"
-cat "$corpus"/CF00{01..40}.txt > "$work/textos/artigo de opinião.txt"
-cat "$corpus/CF0001.txt" "$corpus"/CP00{01..40}.txt | iconv -f UTF-8 -t WINDOWS-1252 \
+cat "$corpus"/CF00[0-3]?.txt > "$work/textos/artigo de opinião.txt"
+cat "$corpus/CF0001.txt" "$corpus"/CP00[0-3]?.txt | iconv -f UTF-8 -t WINDOWS-1252 \
   > "$work/textos/crônica.txt"
 
 # The Linux build's two runs, in one process, as the driver's.
