@@ -1,6 +1,7 @@
 #include "LexaviaWindows.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace driver {
@@ -53,6 +54,26 @@ void WaitUntil(const std::function<bool()>& condition, const std::string& what) 
     }
     Sleep(LookAgainMilliseconds);
   }
+}
+
+int TestedDpi() {
+  static const int dpi = [] {
+    const char* setting = std::getenv("LEXAVIA_DPI");
+    int expected = setting != nullptr ? std::atoi(setting) : USER_DEFAULT_SCREEN_DPI;
+    HDC screen = GetDC(nullptr);
+    int actual = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (actual != expected) {
+      throw std::runtime_error("the system runs at " + std::to_string(actual) +
+                               " dots per inch, not " + std::to_string(expected));
+    }
+    return expected;
+  }();
+  return dpi;
+}
+
+int AtTestedDpi(int pixelsAt96Dpi) {
+  return MulDiv(pixelsAt96Dpi, TestedDpi(), USER_DEFAULT_SCREEN_DPI);
 }
 
 std::wstring TextOf(HWND window) {

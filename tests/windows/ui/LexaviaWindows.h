@@ -17,6 +17,13 @@ namespace driver {
 // when it is reached.
 void WaitUntil(const std::function<bool()>& condition, const std::string& what);
 
+// The system's dots per inch the tests run at, LEXAVIA_DPI (96 when not
+// set); the driver fails when the system says otherwise.
+int TestedDpi();
+
+// A size given for 96 dots per inch, at TestedDpi().
+int AtTestedDpi(int pixelsAt96Dpi);
+
 // The text of a window through WM_GETTEXT, which its program answers when
 // it is not busy.
 std::wstring TextOf(HWND window);

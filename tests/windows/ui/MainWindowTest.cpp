@@ -46,6 +46,14 @@ class MainWindowTest : public ::testing::Test {
   MainWindow main_;
 };
 
+// A control's place in the design, at 96 dots per inch.
+struct DesignPlace {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
 // The edit of the open dialog's file name box, an edit itself or one inside
 // a combo box, depending on the system.
 HWND FileNameEdit(HWND dialog) {
@@ -89,8 +97,8 @@ TEST_F(MainWindowTest, StartsWithTheLayoutAndStateOfTheDesign) {
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);  // it cannot be resized
   SIZE client = ClientSize(main_.window);
-  EXPECT_EQ(client.cx, 599);
-  EXPECT_EQ(client.cy, 224);
+  EXPECT_EQ(client.cx, AtTestedDpi(599));
+  EXPECT_EQ(client.cy, AtTestedDpi(224));
 
   // Centred on the whole desktop by its outer frame, title bar included.
   RECT frame;
@@ -102,37 +110,40 @@ TEST_F(MainWindowTest, StartsWithTheLayoutAndStateOfTheDesign) {
 
   struct Expected {
     HWND control;
-    RECT place;
+    DesignPlace place;
     std::wstring text;
   };
-  // Labels size themselves to their text: these are the widths of MS Sans Serif.
   for (const Expected& expected : {
            Expected{main_.Label1,
-                    {16, 16, 374, 29},
+                    {16, 16, 358, 13},
                     L"Especifique o arquivo em que quer buscar termos candidatos a neologismos"},
-           Expected{main_.Edit1, {16, 32, 505, 53}, L""},
-           Expected{main_.Button1, {512, 32, 587, 57}, L"Abrir"},
+           Expected{main_.Edit1, {16, 32, 489, 21}, L""},
+           Expected{main_.Button1, {512, 32, 75, 25}, L"Abrir"},
            Expected{main_.Label2,
-                    {16, 72, 580, 85},
+                    {16, 72, 564, 13},
                     L"Deseja armazenar os candidatos no dicion\u00e1rio de exclus\u00e3o (para que "
                     L"eles n\u00e3o sejam detectados novamente no futuro)?"},
-           Expected{main_.CheckBox1, {16, 88, 81, 105}, L"N\u00e3o"},
-           Expected{main_.CheckBox2, {96, 88, 161, 105}, L"Sim"},
+           Expected{main_.CheckBox1, {16, 88, 65, 17}, L"N\u00e3o"},
+           Expected{main_.CheckBox2, {96, 88, 65, 17}, L"Sim"},
            Expected{main_.Label3,
-                    {16, 120, 405, 133},
+                    {16, 120, 389, 13},
                     L"Deseja que candidatos detectados no passado (e armazenados) sejam "
                     L"ignorados?"},
-           Expected{main_.CheckBox3, {16, 136, 89, 153}, L"N\u00e3o"},
-           Expected{main_.CheckBox4, {96, 136, 161, 153}, L"Sim"},
-           Expected{main_.Button2, {211, 168, 388, 193}, DetectCaption},
-           Expected{main_.Status, {16, 208, 305, 221}, IdleStatus},
-           Expected{main_.Label4, {560, 208, 587, 221}, L"Ajuda"},
+           Expected{main_.CheckBox3, {16, 136, 73, 17}, L"N\u00e3o"},
+           Expected{main_.CheckBox4, {96, 136, 65, 17}, L"Sim"},
+           Expected{main_.Button2, {211, 168, 177, 25}, DetectCaption},
+           Expected{main_.Status, {16, 208, 289, 13}, IdleStatus},
+           Expected{main_.Label4, {560, 208, 27, 13}, L"Ajuda"},
        }) {
     RECT place = PlaceOf(expected.control);
-    EXPECT_EQ(place.left, expected.place.left) << TextOf(expected.control).size();
-    EXPECT_EQ(place.top, expected.place.top);
-    EXPECT_EQ(place.right, expected.place.right);
-    EXPECT_EQ(place.bottom, expected.place.bottom);
+    EXPECT_EQ(place.left, AtTestedDpi(expected.place.left)) << TextOf(expected.control).size();
+    EXPECT_EQ(place.top, AtTestedDpi(expected.place.top));
+    // A label is as wide as its text: at 96 dots per inch in MS Sans Serif,
+    // the design's widths; the face's other sizes have metrics of their own.
+    if (ClassOf(expected.control) != L"Static" || TestedDpi() == USER_DEFAULT_SCREEN_DPI) {
+      EXPECT_EQ(place.right - place.left, AtTestedDpi(expected.place.width));
+      EXPECT_EQ(place.bottom - place.top, AtTestedDpi(expected.place.height));
+    }
     EXPECT_EQ(TextOf(expected.control), expected.text);
   }
 
@@ -249,8 +260,8 @@ TEST_F(MainWindowTest, TheHelpWindowIsModalReadOnlyAndKeepsItsState) {
   LONG style = StyleOf(help);
   EXPECT_TRUE((style & WS_THICKFRAME) && (style & WS_MAXIMIZEBOX) && (style & WS_MINIMIZEBOX));
   SIZE client = ClientSize(help);
-  EXPECT_EQ(client.cx, 376);
-  EXPECT_EQ(client.cy, 193);
+  EXPECT_EQ(client.cx, AtTestedDpi(376));
+  EXPECT_EQ(client.cy, AtTestedDpi(193));
   RECT frame;
   GetWindowRect(help, &frame);  // centred on the primary screen by its outer frame
   EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 1);
@@ -261,8 +272,8 @@ TEST_F(MainWindowTest, TheHelpWindowIsModalReadOnlyAndKeepsItsState) {
   LONG memoStyle = StyleOf(memo);
   EXPECT_TRUE((memoStyle & ES_MULTILINE) && (memoStyle & ES_READONLY) && (memoStyle & WS_VSCROLL));
   EXPECT_FALSE((memoStyle & WS_HSCROLL) || (memoStyle & ES_AUTOHSCROLL));  // lines wrap
-  EXPECT_EQ(PlaceOf(memo).right, 376);
-  EXPECT_EQ(PlaceOf(memo).bottom, 193);
+  EXPECT_EQ(PlaceOf(memo).right, client.cx);  // the memo fills the window
+  EXPECT_EQ(PlaceOf(memo).bottom, client.cy);
   EXPECT_EQ(lexavia_.Focus(), memo);
 
   std::wstring text = TextOf(memo);

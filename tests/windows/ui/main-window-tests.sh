@@ -3,13 +3,15 @@
 # release with the code that packs it for users and unpacks it, has the
 # Linux build run the same detections on the same texts for the byte
 # comparison, and runs the driver, a Windows program, under Wine on a
-# virtual display. Everything lies in a temporary folder, removed at the end.
+# virtual display, at 96 dots per inch and, for the sizes, at 144.
+# Everything lies in a temporary folder, removed at the end.
 #
 #   main-window-tests.sh PREFIX DRIVER.exe STAND_IN.exe REFERENCE_RUNS LINUX_FRASOR \
 #                        CORPUS SOURCE_DIR PROGRAM.exe FRASOR.exe OBJDUMP RELEASE_NAME
 #
-# REFERENCE_RUNS and LINUX_FRASOR are the Linux build's; CORPUS holds the
-# UD Bosque documents (raw, one paragraph a line).
+# PREFIX-96dpi and PREFIX-144dpi are Wine prefixes of prepare-gui-prefix.sh;
+# REFERENCE_RUNS and LINUX_FRASOR are the Linux build's; CORPUS holds the UD
+# Bosque documents (raw, one paragraph a line).
 set -euo pipefail
 prefix=$1 driver=$2 stand_in=$3 reference_runs=$4 linux_frasor=$5 corpus=$6
 source_dir=$7 program=$8 frasor=$9 objdump=${10} name=${11}
@@ -49,4 +51,7 @@ export LEXAVIA_TEXTS=$(windows_path "$work/textos")
 export LEXAVIA_LINUX_REFERENCE=$(windows_path "$work/reference")
 export LEXAVIA_STAND_IN=$(windows_path "$stand_in")
 echo "The Windows build, under Wine:"
-"$here/with-display.sh" "$prefix" "$driver"
+"$here/with-display.sh" "$prefix-96dpi" "$driver"
+echo "The Windows build, under Wine at 144 dots per inch:"
+LEXAVIA_DPI=144 "$here/with-display.sh" "$prefix-144dpi" "$driver" \
+  --gtest_filter='MainWindowTest.StartsWith*:MainWindowTest.TheHelpWindow*'
