@@ -200,7 +200,8 @@ MessageBoxSeen Lexavia::AnswerMessageBox() {
   }
   if (ok == nullptr) throw std::runtime_error("a message box without a button");
   PostMessageW(ok, BM_CLICK, 0, 0);
-  WaitUntil([&] { return !IsWindow(box); }, "the message box to close");
+  // Ended, a box is hidden at once, and destroyed when its loop returns.
+  WaitUntil([&] { return !IsWindowVisible(box); }, "the message box to close");
   return seen;
 }
 

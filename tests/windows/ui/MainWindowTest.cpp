@@ -188,6 +188,29 @@ TEST_F(MainWindowTest, ChecksTheFileNameFirstAndThenEachQuestion) {
   EXPECT_EQ(TextOf(main_.Button2), DetectCaption);
 }
 
+TEST_F(MainWindowTest, EnterAndEscapeStartNothing) {
+  // With no file named, a run started would show a box at once. Keys in the
+  // file name, then a click that opens the help window: the program handles
+  // them in that order, so a box that a key brings comes first.
+  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    PostMessageW(main_.Edit1, WM_KEYDOWN, key, 1);
+    PostMessageW(main_.Edit1, WM_KEYUP, key, 0xC0000001);
+  }
+  main_.PostClick(main_.Label4);
+  std::vector<std::wstring> boxes;
+  HWND help = nullptr;
+  WaitUntil(
+      [&] {
+        if (lexavia_.OpenMessageBox() != nullptr) boxes.push_back(lexavia_.AnswerMessageBox().text);
+        return (help = lexavia_.Window(L"TAjudaForm")) != nullptr;
+      },
+      "the help window");
+  EXPECT_TRUE(boxes.empty());
+  PostMessageW(help, WM_CLOSE, 0, 0);
+  WaitUntil([&] { return IsWindowEnabled(main_.window); }, "the main window to take input");
+  EXPECT_EQ(TextOf(main_.Status), IdleStatus);
+}
+
 TEST_F(MainWindowTest, TheTwoBoxesOfAQuestionAreNeverBothChecked) {
   main_.Click(main_.CheckBox2);
   EXPECT_TRUE(main_.Checked(main_.CheckBox2));
