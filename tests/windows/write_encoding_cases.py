@@ -68,6 +68,14 @@ FRAGMENTS = [
     "\U00011099\U000110ba", "\u200b", "\ufeff", "\ufe0f", "\U000e0041", "\u034f", "\ufffe",
     "\U0001ffff", "\ufffd", "\u0378",
 ]
+EVERY_CODE_POINT = [c for c in list(range(0x32400)) + list(range(0xE0000, 0xE1000))
+                    if not 0xD800 <= c <= 0xDFFF]
+# Combining marks: Latin, Cyrillic, Hebrew, Arabic, Devanagari, Tibetan,
+# extended and supplementary diacritics, marks for symbols, kana voicing,
+# half marks, musical notation.
+MARK_RANGES = [(0x0300, 0x036F), (0x0483, 0x0489), (0x05B0, 0x05BD), (0x064B, 0x065F),
+               (0x093C, 0x094D), (0x0F71, 0x0F84), (0x1AB0, 0x1ACE), (0x1DC0, 0x1DFF),
+               (0x20D0, 0x20F0), (0x3099, 0x309A), (0xFE20, 0xFE2F), (0x1D165, 0x1D172)]
 ILL_FORMED_UTF8 = [b"\xc3", b"\xe2\x82", b"\xff", b"\xed\xa0\x80", b"\xf0\x9f\x98", b"\xc0\xaf",
                    b"\xf4\x90\x80\x80", b"\x80"]
 LONE_SURROGATES = ["\ud800", "\udbff", "\udc00", "\udfff"]
@@ -191,6 +199,22 @@ def main():
             data = BOM[order] + utf16(mixed_text(200000 + number * 111, rng), order)
             cases["mixed-%s-%d" % (order, number)] = data + (b"B" if number % 2 else b"")
         cases["mixed-utf8-valid-%d" % number] = mixed_text(150000, rng).encode("utf-8", "replace")
+
+    # Every code point of the first four planes and the tags, after a letter
+    # and before an accent, and after each other: what the normaliser's
+    # tables say of each.
+    every = "".join("%s\u0301 a%s\u0301 " % (chr(c), chr(c)) for c in EVERY_CODE_POINT)
+    for number, start in enumerate(range(0, len(every), 120000)):
+        cases["every-code-point-%02d" % number] = BOM["utf8"] + every[start:start + 120000].encode(
+            "utf-8", "surrogatepass")
+    # Combining marks of many classes in random order after letters.
+    marks = [chr(c) for first, last in MARK_RANGES for c in range(first, last + 1)]
+    for number in range(2):
+        text = []
+        while len(text) < 200000:
+            text.append(rng.choice("aeoAEcnCN\u00e7\u00e2\u03b1\u0415\u1100\u0915 "))
+            text.extend(rng.choice(marks) for _ in range(rng.randint(1, 4)))
+        cases["marks-%d" % number] = BOM["utf8"] + "".join(text).encode("utf-8")
 
     for name, data in cases.items():
         (folder / (name + ".txt")).write_bytes(data)
