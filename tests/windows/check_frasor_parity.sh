@@ -9,10 +9,15 @@
 #   check_frasor_parity.sh LINUX-FRASOR PARITY-PROGRAM WINE-PREFIX PATH...
 #
 # Wine reaches this machine's files through its drive Z:, which a new prefix
-# maps to /.
+# maps to /. The whole check, from the repository with both builds made:
+#
+#   python3 tests/windows/write_encoding_cases.py /tmp/frasor-cases
+#   tests/windows/check_frasor_parity.sh build/frasor/frasor.exe \
+#     build-windows/tests/windows/frasor_parity.exe build-windows/wineprefix \
+#     ../shared/corpora/*/*/raw fuzz/corpus/SegmenterFuzzer /tmp/frasor-cases
 set -euo pipefail
 if [ $# -lt 4 ]; then
-  sed -n '2,12p' "$0" >&2
+  sed -n '2,17p' "$0" >&2
   exit 2
 fi
 here=$(cd "$(dirname "$0")" && pwd)
