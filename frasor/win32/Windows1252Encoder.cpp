@@ -2,7 +2,9 @@
 // The output is the same as ICU's: a character outside the Basic Multilingual
 // Plane gives one substitute, as ICU's converter writes it (the system writes
 // one for each of its two units), and the code points that ICU's converter
-// leaves out are left out.
+// leaves out are left out. Normalisation follows the system's tables, which
+// under Wine 8 say what ICU 72's do of every character; a Windows of an
+// older Unicode version may normalise the marks added since differently.
 #include <windows.h>
 
 #include <algorithm>
