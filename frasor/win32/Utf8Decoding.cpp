@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <stdexcept>
-#include <string>
 
 #include "frasor/Utf8Sequence.h"
+#include "frasor/win32/SystemError.h"
 #include "frasor/win32/Utf16Units.h"
 
 namespace frasor::win32 {
@@ -20,7 +19,7 @@ char16_t* DecodeWellFormed(const unsigned char* bytes, std::size_t length, char1
   int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, reinterpret_cast<LPCCH>(bytes),
                                   static_cast<int>(length), Wide(target), static_cast<int>(length));
   if (units <= 0) {
-    throw std::runtime_error("decoding UTF-8: system error " + std::to_string(GetLastError()));
+    ThrowSystemError("decoding UTF-8", GetLastError());
   }
   return target + units;
 }

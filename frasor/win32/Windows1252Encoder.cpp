@@ -2,7 +2,9 @@
 // The output is the same as ICU's: a character outside the Basic Multilingual
 // Plane gives one substitute, as ICU's converter writes it (the system writes
 // one for each of its two units), and the code points that ICU's converter
-// leaves out are left out.
+// leaves out are left out. Normalisation follows the system's tables, which
+// under Wine 8 say what ICU 72's do of every character; a Windows of an
+// older Unicode version may normalise the marks added since differently.
 #include <windows.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 
 #include "frasor/UnicodeConversion.h"
 #include "frasor/win32/PlainCharacters.h"
+#include "frasor/win32/SystemError.h"
 #include "frasor/win32/Utf16Units.h"
 
 namespace frasor {
@@ -32,10 +35,6 @@ constexpr bool IsLeftOut(char32_t c) {
          (c >= 0x1D173 && c <= 0x1D17A) || (c >= 0xE0000 && c <= 0xE0FFF);
 }
 
-[[noreturn]] void ThrowSystemError(const char* step) {
-  throw std::runtime_error(std::string(step) + ": system error " + std::to_string(GetLastError()));
-}
-
 // Appends `text` in Windows-1252, one byte per unit, SubstituteByte for the
 // units that it lacks; `text` holds no surrogates.
 void AppendBmp(std::u16string_view text, OutputBytes& output) {
@@ -44,7 +43,7 @@ void AppendBmp(std::u16string_view text, OutputBytes& output) {
   int written = WideCharToMultiByte(Windows1252, WC_NO_BEST_FIT_CHARS, win32::Wide(text.data()),
                                     static_cast<int>(text.size()), start,
                                     static_cast<int>(text.size()), &SubstituteByte, nullptr);
-  if (written <= 0) ThrowSystemError("converting to Windows-1252");
+  if (written <= 0) win32::ThrowSystemError("converting to Windows-1252", GetLastError());
   output.Advance(static_cast<std::size_t>(written));
 }
 
@@ -123,10 +122,10 @@ std::size_t Windows1252Encoder::State::TryNormalise(std::u16string_view text) {
       normalised.resize(kept + static_cast<std::size_t>(length));
       return std::u16string_view::npos;
     }
-    normalised.resize(kept);
     DWORD error = GetLastError();
+    normalised.resize(kept);
     if (error == ERROR_NO_UNICODE_TRANSLATION) return static_cast<std::size_t>(-length);
-    if (error != ERROR_INSUFFICIENT_BUFFER) ThrowSystemError("normalising");
+    if (error != ERROR_INSUFFICIENT_BUFFER) win32::ThrowSystemError("normalising", error);
     room *= 2;
   }
 }
