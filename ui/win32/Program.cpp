@@ -50,6 +50,9 @@ int RunWindowLoop(TMainForm& mainForm) {
 int RunProgram(int showCommand) {
   // The end of the session reaches the main window as a message.
   platform::WatchTerminationRequests();
+  // A run holds the window's thread for seconds while the status line goes
+  // on painting: the system must not put a frozen copy in its place.
+  DisableProcessWindowsGhosting();
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   ApplicationTitle = TitleOfThisProgram();
