@@ -119,6 +119,29 @@ SIZE ClientSize(HWND window) {
   return {client.right, client.bottom};
 }
 
+std::map<COLORREF, int> ColoursOnScreen(HWND window) {
+  RECT place;
+  GetWindowRect(window, &place);
+  int width = place.right - place.left, height = place.bottom - place.top;
+  // One copy of the screen's pixels, read as 32-bit blue, green, red.
+  HDC screen = GetDC(nullptr);
+  HDC copy = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+  SelectObject(copy, previous);
+  BITMAPINFO format = {};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<RGBQUAD> pixels(static_cast<std::size_t>(width) * height);
+  GetDIBits(copy, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(copy);
+  ReleaseDC(nullptr, screen);
+  std::map<COLORREF, int> colours;
+  for (const RGBQUAD& pixel : pixels) ++colours[RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue)];
+  return colours;
+}
+
 Lexavia::Lexavia(const std::wstring& program, const std::wstring& folder) {
   std::wstring commandLine = L"\"" + program + L"\"";
   STARTUPINFOW startup = {};

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,10 @@ RECT PlaceOf(HWND control);
 
 // The size of a window's client area.
 SIZE ClientSize(HWND window);
+
+// The colours of a window as the screen shows it, each with its number of
+// pixels.
+std::map<COLORREF, int> ColoursOnScreen(HWND window);
 
 // A message box of the program, as it stands.
 struct MessageBoxSeen {

@@ -6,7 +6,9 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <vector>
 
 #include "AppFolder.h"
@@ -167,6 +169,34 @@ TEST_F(MainWindowTest, StartsWithTheLayoutAndStateOfTheDesign) {
                              main_.CheckBox3, main_.CheckBox4, main_.Button2,   main_.Edit1};
   for (std::size_t i = 0; i + 1 < order.size(); ++i) {
     EXPECT_EQ(GetNextDlgTabItem(main_.window, order[i], FALSE), order[i + 1]) << i;
+  }
+}
+
+TEST_F(MainWindowTest, OnlyTheStatusLineAndTheHelpLabelAreGrey) {
+  const COLORREF grey = RGB(128, 128, 128);
+  const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
+  auto shows = [](HWND control, COLORREF colour) { return ColoursOnScreen(control).count(colour); };
+  std::vector<HWND> labels = {main_.Label1, main_.Label2, main_.Label3, main_.Status, main_.Label4};
+  WaitUntil(
+      [&] {
+        return std::all_of(labels.begin(), labels.end(),
+                           [](HWND label) { return ColoursOnScreen(label).size() > 1; });
+      },
+      "the labels' letters on the screen");
+  for (HWND label : {main_.Label1, main_.Label2, main_.Label3}) {
+    EXPECT_TRUE(shows(label, windowText));
+    EXPECT_FALSE(shows(label, grey));
+  }
+  for (HWND label : {main_.Status, main_.Label4}) {
+    EXPECT_TRUE(shows(label, grey));
+    EXPECT_FALSE(shows(label, windowText));
+  }
+  // Around the letters, the window's button-face background.
+  for (HWND label : labels) {
+    std::map<COLORREF, int> colours = ColoursOnScreen(label);
+    auto most = std::max_element(colours.begin(), colours.end(),
+                                 [](auto& a, auto& b) { return a.second < b.second; });
+    EXPECT_EQ(most->first, GetSysColor(COLOR_BTNFACE));
   }
 }
 
