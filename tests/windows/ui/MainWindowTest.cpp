@@ -328,6 +328,16 @@ TEST_F(MainWindowTest, TheHelpWindowIsModalReadOnlyAndKeepsItsState) {
   EXPECT_EQ(PlaceOf(memo).right, client.cx);  // the memo fills the window
   EXPECT_EQ(PlaceOf(memo).bottom, client.cy);
   EXPECT_EQ(lexavia_.Focus(), memo);
+  // A read-only text on the window colour, not on a label's button face.
+  // Until the help window is on the screen, the main window shows there.
+  WaitUntil(
+      [&] {
+        std::map<COLORREF, int> colours = ColoursOnScreen(memo);
+        return std::max_element(colours.begin(), colours.end(), [](auto& a, auto& b) {
+                 return a.second < b.second;
+               })->first == GetSysColor(COLOR_WINDOW);
+      },
+      "the help text on the window colour");
 
   std::wstring text = TextOf(memo);
   std::vector<std::wstring> lines;
