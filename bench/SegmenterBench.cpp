@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <unicode/brkiter.h>
+#include <unicode/normalizer2.h>
 #include <unicode/ucnv.h>
 #include <unicode/unistr.h>
 
@@ -92,15 +93,32 @@ std::string GeneratedProse(std::size_t bytes, bool wrapped) {
   return text;
 }
 
-std::string ToUtf8(const std::string& windows1252) {
-  std::string utf8(windows1252.size() * 3, '\0');
+// `bytes` from the ICU encoding `from` to `to`.
+std::string Convert(const char* to, const char* from, const std::string& bytes) {
+  std::string converted(bytes.size() * 4, '\0');
   UErrorCode status = U_ZERO_ERROR;
-  int32_t size =
-      ucnv_convert("UTF-8", "windows-1252", utf8.data(), static_cast<int32_t>(utf8.size()),
-                   windows1252.data(), static_cast<int32_t>(windows1252.size()), &status);
+  int32_t size = ucnv_convert(to, from, converted.data(), static_cast<int32_t>(converted.size()),
+                              bytes.data(), static_cast<int32_t>(bytes.size()), &status);
   if (U_FAILURE(status)) throw std::runtime_error(u_errorName(status));
-  utf8.resize(static_cast<std::size_t>(size));
-  return utf8;
+  converted.resize(static_cast<std::size_t>(size));
+  return converted;
+}
+
+std::string ToUtf8(const std::string& windows1252) {
+  return Convert("UTF-8", "windows-1252", windows1252);
+}
+
+// Windows-1252 text in UTF-8 with every accented letter decomposed (NFD), as
+// some editors save it: a combining mark after every few letters.
+std::string ToDecomposedUtf8(const std::string& windows1252) {
+  icu::UnicodeString text(windows1252.data(), static_cast<int32_t>(windows1252.size()),
+                          "windows-1252");
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+  icu::UnicodeString decomposed = nfd->normalize(text, status);
+  if (U_FAILURE(status)) throw std::runtime_error(u_errorName(status));
+  std::string utf8;
+  return decomposed.toUTF8String(utf8);
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
@@ -146,6 +164,28 @@ void DecodeUtf8(benchmark::State& state) {
   state.counters["decoded_MB"] = static_cast<double>(decoded / state.iterations()) / 1e6;
 }
 BENCHMARK(DecodeUtf8)->Unit(benchmark::kMillisecond);
+
+// Text that goes through decoding and normalisation character by character:
+// decomposed UTF-8, and UTF-16 (little-endian), in the program's blocks.
+void DecodeThroughNormalisation(benchmark::State& state) {
+  bool utf16 = state.range(0) == 1;
+  std::string prose = GeneratedProse(16'000'000, false);
+  std::string text = utf16 ? Convert("UTF-16LE", "windows-1252", prose) : ToDecomposedUtf8(prose);
+  constexpr std::size_t Block = 1 << 18;
+  std::size_t decoded = 0;
+  for (auto _ : state) {
+    frasor::TextDecoder decoder(utf16 ? frasor::TextEncoding::Utf16LittleEndian
+                                      : frasor::TextEncoding::Utf8);
+    for (std::size_t at = 0; at < text.size(); at += Block) {
+      decoded += decoder.Decode(std::string_view(text).substr(at, Block), false).size();
+    }
+    decoded += decoder.Decode({}, true).size();
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.counters["decoded_MB"] = static_cast<double>(decoded / state.iterations()) / 1e6;
+  state.SetLabel(utf16 ? "UTF-16LE" : "decomposed UTF-8");
+}
+BENCHMARK(DecodeThroughNormalisation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Hard-wrapped prose joined into paragraphs, without splitting them.
 void AssembleWrappedParagraphs(benchmark::State& state) {

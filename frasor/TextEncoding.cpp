@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "frasor/Utf8Sequence.h"
 #include "platform/TextFile.h"
 
 namespace frasor {
@@ -19,31 +20,13 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
 
 // How many bytes of a well-formed sequence start at `at`, of the `left`
 // bytes there: 0 when they are ill-formed, or -1 when they stop short of its
-// end. The ranges are those of the Unicode standard, which ICU follows: no
-// overlong forms, no surrogates, nothing above U+10FFFF.
+// end.
 int SequenceLength(const unsigned char* at, std::size_t left) {
-  unsigned char lead = at[0];
-  int length;
-  unsigned char low = 0x80, high = 0xBF;  // of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  for (int i = 1; i < length; ++i) {
-    if (static_cast<std::size_t>(i) == left) return -1;
-    unsigned char next = at[i];
-    if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) return 0;
-  }
-  return length;
+  int length = LeadOf(at[0]).length;
+  int agreeing = WellFormedPrefix(at, left);
+  if (length > 1 && agreeing == length) return length;
+  if (length > 1 && static_cast<std::size_t>(agreeing) == left) return -1;
+  return 0;
 }
 
 // Reads the file to its end, or to its first byte that cannot be UTF-8,

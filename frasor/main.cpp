@@ -6,36 +6,53 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <string>
+#include <vector>
 
 #include "frasor/SegmentFile.h"
 #include "platform/FileError.h"
+#include "platform/ProgramArguments.h"
 
 namespace {
 
 // The status of a failure that no file error names: a wrong command line,
-// or ICU failing. Read back by the program that started it as "I/O error 1".
+// or the Unicode steps failing. Read back by the program that started it as
+// "I/O error 1".
 int InternalFailureStatus() {
   return platform::FileError(platform::FileErrorKind::Other, 1).ExitStatus();
+}
+
+// Says why on standard error, with the input's name once it was read, and
+// returns `status`.
+int Fail(const char* input, const char* why, int status) {
+  if (input) {
+    std::fprintf(stderr, "frasor.exe: %s: %s\n", input, why);
+  } else {
+    std::fprintf(stderr, "frasor.exe: %s\n", why);
+  }
+  return status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: frasor.exe INPUT-FILE\n");
-    return InternalFailureStatus();
-  }
+  std::vector<std::string> arguments;
+  const char* input = nullptr;
   try {
-    frasor::SegmentFile(argv[1]);
+    // A name with a character that Windows-1252 lacks fails here.
+    arguments = platform::ProgramArguments(argc, argv);
+    if (arguments.size() != 1) {
+      std::fprintf(stderr, "usage: frasor.exe INPUT-FILE\n");
+      return InternalFailureStatus();
+    }
+    input = arguments[0].c_str();
+    frasor::SegmentFile(arguments[0]);
     return 0;
   } catch (const platform::FileError& error) {
-    std::fprintf(stderr, "frasor.exe: %s: %s\n", argv[1], error.what());
-    return error.ExitStatus();
+    return Fail(input, error.what(), error.ExitStatus());
   } catch (const std::bad_alloc&) {
-    std::fprintf(stderr, "frasor.exe: %s: %s\n", argv[1], platform::OutOfMemoryMessage);
-    return platform::OutOfMemoryExitStatus;
+    return Fail(input, platform::OutOfMemoryMessage, platform::OutOfMemoryExitStatus);
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "frasor.exe: %s: %s\n", argv[1], error.what());
-    return InternalFailureStatus();
+    return Fail(input, error.what(), InternalFailureStatus());
   }
 }

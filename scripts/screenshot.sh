@@ -17,13 +17,13 @@ mkdir -p "$(dirname "$output")"
 app=$(mktemp -d)
 trap 'rm -rf "$app"' EXIT
 mkdir -p "$app/dicionarios" "$app/segmentador"
-cp "$root/build/ui/Lexavia" "$app/Lexavia"
+cp "$root/build/ui/qt/Lexavia" "$app/Lexavia"
 cp "$root/build/frasor/frasor.exe" "$app/segmentador/frasor.exe"
 : > "$app/dicionarios/dicionario_principal.txt"
 : > "$app/dicionarios/dicionario_usuario.txt"
 
 cd "$app"
-"$root/tests/ui/with_window_manager.sh" bash -c '
+"$root/tests/ui/qt/with_window_manager.sh" bash -c '
   ./Lexavia & pid=$!
   # The main window, once the window manager has framed it.
   client=
