@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds Lexavia with every warning as an error, runs every test, then runs
-# the unit tests again in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Run as root on Debian 12: it installs what is
-# missing.
+# Builds Lexavia with every warning as an error and runs every test: the
+# Linux build's; the unit tests again in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer; the Windows build's, cross-compiled and run
+# under Wine, held byte for byte to the Linux build; and every fuzz target
+# for a short while. Run as root on Debian 12: it installs what is missing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/packages.sh"
-ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOW_MANAGER_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOW_MANAGER_PACKAGES[@]}" \
+  "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 # The shipped main dictionary; quick when it is already up to date.
 "$root/tools/dictionary/build-dictionary.sh" "$root/data/dicionarios/dicionario_principal.txt"
 
@@ -20,5 +22,10 @@ cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLEXAVIA_SA
 cmake --build "$root/build-sanitize" -j "$jobs"
 (cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs" -L unit)
 
-# Every fuzz target of fuzz/ for 30 seconds over its seed corpus.
-"$root/fuzz/build.sh" && "$root/fuzz/run.sh" all 30
+cmake -S "$root" -B "$root/build-windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DLEXAVIA_LINUX_BUILD="$root/build"
+cmake --build "$root/build-windows" -j "$jobs"
+(cd "$root/build-windows" && ctest --output-on-failure -j "$jobs")
+
+# Every fuzz target of fuzz/ for 20 seconds over its seed corpus.
+"$root/fuzz/build.sh" && "$root/fuzz/run.sh" all 20

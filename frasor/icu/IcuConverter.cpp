@@ -14,4 +14,17 @@ IcuConverter::IcuConverter(const char* name) {
   }
 }
 
+const char* IcuName(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf16LittleEndian:
+      return "UTF-16LE";
+    case TextEncoding::Utf16BigEndian:
+      return "UTF-16BE";
+    case TextEncoding::Utf8:
+    case TextEncoding::Windows1252:
+      break;
+  }
+  return "UTF-8";
+}
+
 }  // namespace frasor

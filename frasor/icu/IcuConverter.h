@@ -3,7 +3,12 @@
 
 #include <unicode/ucnv.h>
 
+#include "frasor/TextEncoding.h"
+
 namespace frasor {
+
+// The ICU name of the converter that decodes `encoding`, a Unicode one.
+const char* IcuName(TextEncoding encoding);
 
 class IcuConverter {
  public:

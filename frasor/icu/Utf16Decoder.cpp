@@ -7,23 +7,6 @@
 #include "frasor/icu/IcuError.h"
 
 namespace frasor {
-namespace {
-
-const char* IcuName(TextEncoding encoding) {
-  switch (encoding) {
-    case TextEncoding::Utf16LittleEndian:
-      return "UTF-16LE";
-    case TextEncoding::Utf16BigEndian:
-      return "UTF-16BE";
-    case TextEncoding::Utf8:
-    case TextEncoding::Windows1252:
-      break;
-  }
-  return "UTF-8";
-}
-
-}  // namespace
-
 struct Utf16Decoder::State {
   explicit State(TextEncoding encoding) : converter(IcuName(encoding)) {}
   IcuConverter converter;

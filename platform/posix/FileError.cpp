@@ -7,22 +7,6 @@
 namespace platform {
 namespace {
 
-std::string MessageFor(FileErrorKind kind, int code) {
-  switch (kind) {
-    case FileErrorKind::FileNotFound:
-      return "File not found";
-    case FileErrorKind::PathNotFound:
-      return "Invalid filename";
-    case FileErrorKind::TooManyOpenFiles:
-      return "Too many open files";
-    case FileErrorKind::AccessDenied:
-      return "File access denied";
-    case FileErrorKind::Other:
-      break;
-  }
-  return "I/O error " + std::to_string(code);
-}
-
 // The folder that would hold `path`: "." for a bare name, "/" for a file
 // directly under the root.
 std::string ParentFolder(const std::string& path) {
@@ -38,9 +22,6 @@ bool IsFolder(const std::string& path) {
 }
 
 }  // namespace
-
-FileError::FileError(FileErrorKind kind, int code)
-    : kind_(kind), code_(code), message_(MessageFor(kind, code)) {}
 
 FileError FileError::FromSystemError(int errnoValue, const std::string& path) {
   switch (errnoValue) {

@@ -21,24 +21,11 @@ using frasor_testing::Utf8;
 
 namespace {
 
-const char* IcuName(TextEncoding encoding) {
-  switch (encoding) {
-    case TextEncoding::Utf16LittleEndian:
-      return "UTF-16LE";
-    case TextEncoding::Utf16BigEndian:
-      return "UTF-16BE";
-    case TextEncoding::Utf8:
-    case TextEncoding::Windows1252:
-      break;
-  }
-  return "UTF-8";
-}
-
 // What ICU alone makes of the whole of `bytes` at once: decoded, normalised
 // to NFC and converted to Windows-1252 with SubstituteByte for the rest.
 std::string IcuWindows1252(const std::string& bytes, TextEncoding encoding = TextEncoding::Utf8) {
   UErrorCode status = U_ZERO_ERROR;
-  frasor::IcuConverter fromInput(IcuName(encoding));
+  frasor::IcuConverter fromInput(frasor::IcuName(encoding));
   std::vector<UChar> decoded(bytes.size() + 1);
   int32_t units =
       ucnv_toUChars(fromInput.Get(), decoded.data(), static_cast<int32_t>(decoded.size()),

@@ -25,7 +25,7 @@ TempDir::TempDir() {
   for (int attempt = 0; attempt < 100; ++attempt) {
     fs::path candidate = fs::temp_directory_path() / ("lexavia-test-" + std::to_string(random()));
     if (fs::create_directory(candidate)) {
-      path_ = candidate.generic_string();
+      path_ = candidate.string();
       // The POSIX build's folders are as mkdtemp makes them: the owner's only.
       fs::permissions(candidate, fs::perms::owner_all, fs::perm_options::replace);
       return;

@@ -3,23 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "Latin1Names.h"
+
 #include "platform/FileError.h"
 
 namespace {
-
-// ISO 8859-1, which holds U+0000 to U+00FF: anything beyond becomes "?", as
-// the systems' encoders replace what they lack.
-std::string EncodeLatin1(std::u16string_view text) {
-  std::string bytes;
-  for (char16_t c : text) bytes += c <= 0xFF ? static_cast<char>(c) : '?';
-  return bytes;
-}
-
-std::u16string DecodeLatin1(std::string_view bytes) {
-  std::u16string text;
-  for (char byte : bytes) text += static_cast<char16_t>(static_cast<unsigned char>(byte));
-  return text;
-}
 
 // An encoder with a "best fit": a letter it lacks becomes the one it looks like.
 std::string EncodeBestFit(std::u16string_view text) {
@@ -28,7 +16,6 @@ std::string EncodeBestFit(std::u16string_view text) {
   return EncodeLatin1(fitted);
 }
 
-const NameEncoding Latin1{EncodeLatin1, DecodeLatin1};
 const NameEncoding BestFit{EncodeBestFit, DecodeLatin1};
 
 void ExpectInvalidName(std::u16string_view typed, const NameEncoding& encoding) {

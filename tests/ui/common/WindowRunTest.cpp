@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include "Latin1Names.h"
+
 #include "platform/FileSystem.h"
 #include "platform/TerminationRequest.h"
 #include "support/ChildProcess.h"
 #include "support/RunFixture.h"
+#include "support/StandInSegmenter.h"
 #include "support/TempDir.h"
 
 using testing_support::CompletionFor;
@@ -20,21 +23,6 @@ using testing_support::WriteBytes;
 namespace {
 
 using WindowRunTest = testing_support::RunFixture;
-
-// The names of the POSIX build are the bytes of their characters below 256.
-std::string EncodeLatin1(std::u16string_view text) {
-  std::string bytes;
-  for (char16_t c : text) bytes += c <= 0xFF ? static_cast<char>(c) : '?';
-  return bytes;
-}
-
-std::u16string DecodeLatin1(std::string_view bytes) {
-  std::u16string text;
-  for (char byte : bytes) text += static_cast<char16_t>(static_cast<unsigned char>(byte));
-  return text;
-}
-
-const NameEncoding Latin1{EncodeLatin1, DecodeLatin1};
 
 std::u16string Typed(const std::string& name) { return DecodeLatin1(name); }
 
@@ -77,7 +65,7 @@ TEST_F(WindowRunTest, ATerminationRequestDuringTheWaitEndsTheRunQuietly) {
   WriteBytes(userPath_, "vlog\r\n");
   // Asks the program to end and never signals. The request stays noted for
   // the process, so the run is in a child.
-  InstallStandIn("kill -TERM $PPID; exec sleep 600");
+  testing_support::InstallStandInSegmenter(SegmenterPath(), "kill -TERM $PPID; exec sleep 600");
   int status = testing_support::RunInChild([&] {
     platform::WatchTerminationRequests();
     RunOutcome outcome = RunFromWindow(Typed(input_), Latin1, true, false);
