@@ -29,6 +29,14 @@ trap cleanup EXIT
 lintian --fail-on error "$deb" || fail "lintian reports errors"
 apt-get install -y -q "$deb" > /dev/null
 
+# What the menu and software centres read, and the credit of every source.
+desktop-file-validate /usr/share/applications/lexavia.desktop || fail "bad desktop entry"
+appstreamcli validate --no-net /usr/share/metainfo/*.metainfo.xml > /dev/null ||
+  fail "bad AppStream metadata"
+tail -n +2 /usr/share/doc/lexavia/sources.tsv | cut -f1 | while read -r source; do
+  grep -q "^$source " /usr/share/doc/lexavia/copyright || fail "copyright does not name $source"
+done
+
 export HOME=$work/home
 unset XDG_DATA_HOME
 mkdir -p "$HOME"
