@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
+#include <QWindow>
 
 QString ApplicationTitle = "Lexavia";
 
@@ -40,10 +41,21 @@ void ApplyFormLook(QWidget& form) {
 
 namespace {
 
+// The frame's margins as the window system reports them now. A widget keeps
+// its own copy, taken at its last move or resize, which misses a frame that
+// the window manager adds later without moving the window.
+QMargins FrameMargins(const QWidget& window) {
+  const QWindow* handle = window.windowHandle();
+  return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+bool Framed(const QWidget& window) { return !FrameMargins(window).isNull(); }
+
 void MoveFrameCentreTo(QWidget& window, const QPoint& centre) {
-  QRect frame = window.frameGeometry();
+  QMargins margins = FrameMargins(window);
+  QRect frame = window.geometry().marginsAdded(margins);
   frame.moveCenter(centre);
-  window.move(frame.topLeft());  // a window's position is its frame's
+  window.setGeometry(frame.marginsRemoved(margins));
 }
 
 // Centres the window again once its frame has grown around it. The frame
@@ -57,7 +69,7 @@ class CentreWhenFramed : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent*) override {
-    if (window_.frameGeometry().size() != window_.size()) {
+    if (Framed(window_)) {
       window_.removeEventFilter(this);
       MoveFrameCentreTo(window_, centre_);
       deleteLater();
@@ -74,5 +86,5 @@ class CentreWhenFramed : public QObject {
 
 void CentreByFrameOn(QWidget& window, const QRect& area) {
   MoveFrameCentreTo(window, area.center());
-  if (window.frameGeometry().size() == window.size()) new CentreWhenFramed(window, area.center());
+  if (!Framed(window)) new CentreWhenFramed(window, area.center());
 }
