@@ -18,7 +18,7 @@ BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 
 
 # What the tests of the windows on a desktop need: a virtual display and a
 # window manager that frames windows.
-WINDOW_MANAGER_PACKAGES=(xvfb xauth jwm x11-utils)
+WINDOW_MANAGER_PACKAGES=(xvfb jwm x11-utils)
 
 # What the Windows build needs: the cross compiler with its binary tools,
 # and GoogleTest's sources for its tests.
@@ -26,7 +26,7 @@ WINDOWS_BUILD_PACKAGES=(cmake make python3 g++-mingw-w64-x86-64-posix binutils-m
 
 # What running Windows programs needs: Wine with its fonts, and a virtual
 # display for windows.
-WINE_PACKAGES=(wine wine64 fonts-wine xvfb xauth)
+WINE_PACKAGES=(wine wine64 fonts-wine xvfb)
 
 # What building and checking the Debian package needs.
 PACKAGE_TOOLS=(dpkg-dev lintian appstream desktop-file-utils)

@@ -26,7 +26,7 @@ cp "$root/build-windows/ui/win32/Lexavia.exe" "$app/Lexavia.exe"
 : > "$app/dicionarios/dicionario_usuario.txt"
 
 cd "$app"
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+"$root/tests/support/with_virtual_display.sh" "-screen 0 1024x768x24" bash -c '
   WINEPREFIX=$1 WINEDEBUG=-all wine ./Lexavia.exe & pid=$!
   # The main window, once Wine has mapped it with its frame.
   window=

@@ -4,8 +4,8 @@
 #
 #   with_window_manager.sh PROGRAM [ARGUMENT...]
 set -euo pipefail
-config=$(dirname "$0")/jwmrc.xml
-exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c '
+here=$(dirname "$0")
+exec "$here/../../support/with_virtual_display.sh" "-screen 0 1024x768x24 -dpi 96" bash -c '
   config=$1; shift
   jwm -f "$config" & manager=$!
   until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
@@ -15,4 +15,4 @@ exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c '
   status=0
   QT_QPA_PLATFORM=xcb "$@" || status=$?
   kill "$manager"
-  exit "$status"' bash "$config" "$@"
+  exit "$status"' bash "$here/jwmrc.xml" "$@"

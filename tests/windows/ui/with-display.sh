@@ -5,10 +5,10 @@
 #
 #   with-display.sh PREFIX PROGRAM.exe [ARGUMENT...]
 set -euo pipefail
-wine_run=$(cd "$(dirname "$0")/.." && pwd)/wine-run.sh
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+tests=$(cd "$(dirname "$0")/../.." && pwd)
+exec "$tests/support/with_virtual_display.sh" "-screen 0 1024x768x24" bash -c '
   wine_run=$1 prefix=$2
   status=0
   "$wine_run" "$prefix" "${@:3}" || status=$?
   WINEPREFIX=$prefix wineserver --wait
-  exit "$status"' bash "$wine_run" "$@"
+  exit "$status"' bash "$tests/windows/wine-run.sh" "$@"
