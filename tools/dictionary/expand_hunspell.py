@@ -13,7 +13,8 @@ unmunch cannot read Debian's files as shipped: it handles only 8-bit
 encodings and takes the bracketed morphological fields for flags. So the
 affix and word files are copied to ISO-8859-1 without those fields. Prefix
 rules are left out for the same reason as in the Brazilian lexicon: they
-invent unattested forms that would hide prefixed coinages.
+invent unattested forms that would hide prefixed coinages. Only "ex-" and
+"vice-" are kept, on the words the lexicon marks for them.
 """
 
 import argparse
@@ -30,20 +31,44 @@ def read_lines(path):
         return f.read().splitlines()
 
 
-def suffix_only_affix(lines):
-    """The affix lines unmunch needs: suffix rules without their morphology.
+# Prefixes that only name a former or deputy holder of what the word names
+# ("ex-ministro", "vice-presidente"): the lexicon marks the words that take
+# them, and such a form is never a coinage of its own.
+KEPT_PREFIXES = ("ex-", "vice-")
 
-    Returns the lines and the set of prefix flags, the forbidden-word flag
-    (or None) and the NEEDAFFIX flag (or None)."""
+
+def affix_rule(fields):
+    """A rule's fields without its morphology: "SFX f strip add cond"."""
+    line = " ".join(fields[:4] if len(fields) == 4 else fields[:5])
+    try:
+        line.encode(LATIN1)
+    except UnicodeEncodeError:
+        sys.exit(f"affix rule outside ISO-8859-1: {line}")
+    return line
+
+
+def suffix_only_affix(lines):
+    """The affix lines unmunch needs: the suffix rules and the KEPT_PREFIXES
+    rules, without their morphology.
+
+    Returns the lines and the set of the other prefix flags, the
+    forbidden-word flag (or None) and the NEEDAFFIX flag (or None)."""
+    prefixes = {}  # flag: the prefixes its rules add
+    for line in lines:
+        fields = line.split()
+        if len(fields) >= 4 and fields[0] == "PFX" and not (len(fields) == 4 and fields[2] in "YN"):
+            prefixes.setdefault(fields[1], set()).add(fields[3])
+    kept = {flag for flag, added in prefixes.items() if added <= set(KEPT_PREFIXES)}
+
     out = ["SET ISO8859-1"]
-    prefix_flags, forbidden, needaffix = set(), None, None
+    forbidden, needaffix = None, None
     for line in lines:
         fields = line.split()
         if not fields:
             continue
         key = fields[0]
-        if key == "PFX" and len(fields) >= 2:
-            prefix_flags.add(fields[1])
+        if key == "PFX" and len(fields) >= 2 and fields[1] in kept:
+            out.append(affix_rule(fields))
         elif key == "FORBIDDENWORD" and len(fields) >= 2:
             forbidden = fields[1]
         elif key == "NEEDAFFIX" and len(fields) >= 2:
@@ -53,14 +78,8 @@ def suffix_only_affix(lines):
             out.append(line)
         elif key == "SFX":
             # Header "SFX f Y n" or rule "SFX f strip add cond [morph...]".
-            kept = fields[:4] if len(fields) == 4 else fields[:5]
-            try:
-                kept_line = " ".join(kept)
-                kept_line.encode(LATIN1)
-            except UnicodeEncodeError:
-                sys.exit(f"suffix rule outside ISO-8859-1: {line}")
-            out.append(kept_line)
-    return out, prefix_flags, forbidden, needaffix
+            out.append(affix_rule(fields))
+    return out, set(prefixes) - kept, forbidden, needaffix
 
 
 ENTRY = re.compile(r"^([^\t/]+)(?:/(\S*))?\s*(?:\[(.*)\])?\s*$")
@@ -192,10 +211,10 @@ def main():
     for word, flags, morph in parse_entries(read_lines(args.dic)):
         if forbidden and forbidden in flags:
             continue  # a word the lexicon rejects, kept only to forbid it
-        suffix_flags = "".join(c for c in flags if c not in prefix_flags)
-        if needaffix and needaffix in flags and not suffix_flags:
+        kept_flags = "".join(c for c in flags if c not in prefix_flags)
+        if needaffix and needaffix in flags and not kept_flags:
             continue
-        current.append((word, suffix_flags, morph))
+        current.append((word, kept_flags, morph))
     old = list(pre_agreement_entries(current))
     current = [(word, flags) for word, flags, _ in current]
 

@@ -43,9 +43,20 @@ def recall_percent(neologisms, known):
     return 100.0 * (len(neologisms) - len(hidden_words(neologisms, known))) / len(neologisms)
 
 
-def main():
-    from measure_rate import load_dictionary
+def entries_among(dictionary, neologisms):
+    """The folded entries of the dictionary file that are words of the list,
+    read line by line: the check need not hold the whole table."""
+    wanted = {fold(encode(word)) for word, _ in neologisms}
+    found = set()
+    with open(dictionary, "rb") as f:
+        for line in f:
+            entry = fold(line.rstrip(b"\r\n"))
+            if entry in wanted:
+                found.add(entry)
+    return found
 
+
+def main():
     ap = argparse.ArgumentParser(description=__doc__,
                                  formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("dictionary")
@@ -54,7 +65,7 @@ def main():
     args = ap.parse_args()
 
     neologisms = read_neologisms(args.list)
-    known = load_dictionary(args.dictionary)
+    known = entries_among(args.dictionary, neologisms)
     hidden = hidden_words(neologisms, known)
     percent = recall_percent(neologisms, known)
     print(f"{len(neologisms) - len(hidden)} of {len(neologisms)} neologisms reported: "

@@ -138,11 +138,12 @@ class AttestedPrefixedTest(unittest.TestCase):
 class ExpandHunspellTest(unittest.TestCase):
     AFF = ("SET UTF-8\nTRY aeiouçã\n\n"
            "PFX R Y 1\nPFX R 0 re . PFSEM=outra+\n\n"
+           "PFX x Y 1\nPFX x 0 ex- . PFSEM=ex+\n\n"
            "SFX p Y 2\nSFX p ão ões ão\tCAT=nc\nSFX p 0 s [^o]\n\n"
            "FORBIDDENWORD !\n")
     DIC = ("6\n"
            "ação/pR\t[PREAO90=acção,CAT=nc,G=f,N=s]\n"
-           "casa/p\t[CAT=nc]\n"
+           "casa/px\t[CAT=nc]\n"
            "casaa/!\n"
            "atriz\t[$ator$PREAO90=actriz,CAT=nc,G=f,N=s]\n"
            "refletir\t[PREAO90=reflectir,CAT=v]\n"
@@ -154,11 +155,14 @@ class ExpandHunspellTest(unittest.TestCase):
         self.assertEqual(forbidden, "!")
         self.assertEqual(lines[0], "SET ISO8859-1")
         self.assertIn("SFX p ão ões ão", lines)
-        self.assertFalse(any(l.startswith("PFX") or "CAT=" in l for l in lines))
+        # "ex-" is kept, without its morphology; "re" is not.
+        self.assertIn("PFX x 0 ex- .", lines)
+        self.assertFalse(any(l.startswith("PFX R") or "SEM=" in l or "CAT=" in l for l in lines))
 
     def test_entries_and_old_spelling(self):
         entries = list(expand_hunspell.parse_entries(self.DIC.splitlines()))
         self.assertEqual(entries[0][:2], ("ação", "pR"))
+        self.assertEqual(entries[1][:2], ("casa", "px"))
         self.assertEqual(expand_hunspell.pre_agreement_spelling(entries[0][2]), "acção")
         self.assertIsNone(expand_hunspell.pre_agreement_spelling(entries[1][2]))
         # After a lemma, fields are also separated by "$".
@@ -199,8 +203,8 @@ class ExpandHunspellTest(unittest.TestCase):
         run_script("expand_hunspell.py", "--aff", aff, "--dic", dic, "--current", cur,
                    "--pre-agreement", old, "--workdir", d)
         with open(cur, encoding="utf-8") as f:
-            self.assertEqual(set(f.read().split()), {"ação", "ações", "casa", "casas", "atriz",
-                                                     "refletir", "reflete"})
+            self.assertEqual(set(f.read().split()), {"ação", "ações", "casa", "casas", "ex-casa",
+                                                     "ex-casas", "atriz", "refletir", "reflete"})
         with open(old, encoding="utf-8") as f:
             self.assertEqual(set(f.read().split()),
                              {"acção", "acções", "actriz", "reflectir", "reflecte"})
