@@ -34,6 +34,14 @@ std::size_t CountWords(const std::string& path) {
   return words;
 }
 
+// A term begins in lower case when its first byte is a to z or an accented
+// small letter: of the word characters, Windows-1252 places exactly those
+// from 0xE0 on (the capitals lie below, and Y with diaeresis at 0x9F).
+bool BeginsInLowerCase(const std::string& term) {
+  unsigned char first = static_cast<unsigned char>(term.front());
+  return (first >= 'a' && first <= 'z') || first >= 0xE0;
+}
+
 // The corpus's texts one after the other, each ending in a blank line.
 void JoinTexts(const std::string& folder, const std::string& joined) {
   std::vector<std::filesystem::path> texts;
@@ -81,6 +89,7 @@ CandidateRate MeasureCandidateRate(const RatePaths& paths, std::size_t mostRepor
   std::map<std::string, std::size_t> counts;
   for (const neo* record = CandidateList.Head; record != nullptr; record = record->Next) {
     ++rate.candidates;
+    if (BeginsInLowerCase(record->Term)) ++rate.lowerCaseCandidates;
     ++counts[record->Term];
   }
   FreeCandidates();

@@ -10,11 +10,13 @@
 namespace quality {
 
 struct CandidateRate {
-  std::size_t tokens = 0;                                         // words of the segmented text
-  std::size_t candidates = 0;                                     // of them, reported as candidates
+  std::size_t tokens = 0;               // words of the segmented text
+  std::size_t candidates = 0;           // of them, reported as candidates
+  std::size_t lowerCaseCandidates = 0;  // of those, beginning in lower case
   std::vector<std::pair<std::string, std::size_t>> mostReported;  // term, count; most first
 
   double Percent() const { return tokens == 0 ? 0 : 100.0 * candidates / tokens; }
+  double LowerCasePercent() const { return tokens == 0 ? 0 : 100.0 * lowerCaseCandidates / tokens; }
 };
 
 struct RatePaths {

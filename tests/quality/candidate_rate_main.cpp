@@ -1,5 +1,6 @@
 // Prints the share of the tuning corpus's word tokens that the shipped
-// dictionaries report as candidates, and the 50 most reported words.
+// dictionaries report as candidates, the share of those beginning in lower
+// case, and the 50 most reported words.
 //
 //   candidate_rate [CORPUS_FOLDER]
 #include <cstdio>
@@ -34,8 +35,9 @@ int main(int argc, char** argv) {
   if (argc > 1) paths.corpusFolder = argv[1];
   try {
     quality::CandidateRate rate = quality::MeasureCandidateRate(paths, 50);
-    std::printf("%zu of %zu word tokens reported: %.2f%%\n", rate.candidates, rate.tokens,
-                rate.Percent());
+    std::printf("%zu of %zu word tokens reported: %.2f%%; %zu beginning in lower case: %.2f%%\n",
+                rate.candidates, rate.tokens, rate.Percent(), rate.lowerCaseCandidates,
+                rate.LowerCasePercent());
     for (const auto& [term, count] : rate.mostReported)
       std::printf("%7zu %s\n", count, ForTerminal(term).c_str());
   } catch (const std::exception& error) {

@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
 # Builds the main exclusion dictionary (dicionario_principal.txt):
 #
-#   tools/dictionary/build-dictionary.sh OUTPUT_FILE
+#   tools/dictionary/build-dictionary.sh [--work DIR] OUTPUT_FILE
 #
 # cp1252, one entry a line, CR LF, sorted by bytes, no duplicates. The
 # sources are listed in sources.tsv (Debian and npm packages); README.md
 # tells the recipe. Nothing is done when OUTPUT_FILE exists and
 # OUTPUT_FILE.stamp holds the hash of the current inputs.
+#
+# With --work DIR the build always runs and keeps its word lists in DIR,
+# with DIR/lists.tsv naming them by source, for compare_variants.sh.
 set -euo pipefail
 
-if [[ $# -ne 1 ]]; then
-  echo "usage: $0 OUTPUT_FILE" >&2
-  exit 2
+usage() { echo "usage: $0 [--work DIR] OUTPUT_FILE" >&2; exit 2; }
+keep=""
+if [[ ${1:-} == --work ]]; then
+  [[ $# -eq 3 ]] || usage
+  keep="$(realpath -m "$2")"
+  shift 2
 fi
+[[ $# -eq 1 ]] || usage
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 out="$(realpath -m "$1")"
@@ -64,7 +71,7 @@ done < <(tail -n +2 "$sources")
 # --- Skip the build when nothing it depends on changed.
 inputs_hash() {
   {
-    for f in "$here"/build-dictionary.sh "$here"/*.py "$here"/*.js \
+    for f in "$here"/build-dictionary.sh "$here"/*.py "$here"/*.js "$here"/extra_words.tsv \
              "$here"/sources.tsv "$here"/package.json "$here"/package-lock.json; do
       case "$(basename "$f")" in test_*) continue ;; esac
       printf '%s ' "$(basename "$f")"
@@ -75,15 +82,21 @@ inputs_hash() {
   } | sha256sum | cut -d' ' -f1
 }
 hash="$(inputs_hash)"
-if [[ -f $out && -f $stamp && "$(cat "$stamp")" == "$hash" ]]; then
+if [[ -z $keep && -f $out && -f $stamp && "$(cat "$stamp")" == "$hash" ]]; then
   step "up to date: $out"
   exit 0
 fi
 
 start=$SECONDS
-work="$(mktemp -d "${TMPDIR:-/tmp}/lexavia-dictionary.XXXXXX")"
 partial="$out.partial.$$"
-trap 'rm -rf "$work" "$partial"' EXIT
+if [[ -n $keep ]]; then
+  mkdir -p "$keep"
+  work="$keep"
+  trap 'rm -f "$partial"' EXIT
+else
+  work="$(mktemp -d "${TMPDIR:-/tmp}/lexavia-dictionary.XXXXXX")"
+  trap 'rm -rf "$work" "$partial"' EXIT
+fi
 mkdir -p "$(dirname "$out")"
 
 step "npm ci (pinned name lists)"
@@ -110,17 +123,45 @@ $PY attested_prefixed.py --paradigms "$work/aspell-prefixed.txt" \
   --attested-by /usr/share/dict/brazilian /usr/share/dict/portuguese "$work/pt_PT.txt" \
   --out "$work/aspell-prefixed-attested.txt"
 
-step "gathering names (iso-codes, npm name lists, wamerican)"
+step "spelling the hunspell-pt-br compounds with a connective as before the agreements"
+$PY hyphenated_compounds.py --dic /usr/share/hunspell/pt_BR.dic \
+  --known "$work/aspell-forms.txt" "$work/pt_PT.txt" --out "$work/hyphenated-compounds.txt"
+
+step "taking the abbreviations of hunspell-pt-br and the hand-made list"
+$PY abbreviations.py --dic /usr/share/hunspell/pt_BR.dic --english /usr/share/dict/american-english \
+  --out "$work/abbreviations.txt"
+tail -n +2 extra_words.tsv | cut -f1 >"$work/extra-words.txt"
+
+step "gathering names (iso-codes, npm name lists, English word lists)"
 node export_npm_names.js "$MIN_POPULATION" "${LUSOPHONE[@]}" >"$work/npm-names.tsv"
-$PY gazetteer.py --npm-names "$work/npm-names.tsv" --english /usr/share/dict/american-english \
-  --lusophone "${LUSOPHONE[@]}" --out "$work/names.txt"
+awk -F'\t' '$1 !~ /^@zxcvbn-ts\//' "$work/npm-names.tsv" >"$work/npm-places.tsv"
+awk -F'\t' '$1 ~ /^@zxcvbn-ts\//' "$work/npm-names.tsv" >"$work/npm-people.tsv"
+$PY gazetteer.py --iso-codes --lusophone "${LUSOPHONE[@]}" --npm-names "$work/npm-places.tsv" \
+  --english-names /usr/share/dict/american-english --english /usr/share/dict/american-english \
+  --out "$work/names.txt"
+$PY gazetteer.py --npm-names "$work/npm-people.tsv" --english /usr/share/dict/american-english \
+  --out "$work/person-names.txt"
+$PY gazetteer.py --english-names /usr/share/dict/american-english-insane \
+  --english /usr/share/dict/american-english --out "$work/english-names.txt"
 
 step "merging, adding case variants, writing cp1252"
-$PY assemble.py \
-  --lists "$work/aspell-forms.txt" "$work/aspell-prefixed-attested.txt" "$work/pt_PT.txt" \
-  --all-caps "$work/pt_PT-preao90.txt" /usr/share/dict/brazilian /usr/share/dict/portuguese \
-             "$work/names.txt" \
-  --out "$partial"
+# Source, variants, list: the lexicons get the capital-first variant; the
+# hand-made lists and the names also get the all-capitals one.
+printf '%s\t%s\t%s\n' \
+  aspell-pt-br capital-first "$work/aspell-forms.txt" \
+  aspell-pt-br-prefixed capital-first "$work/aspell-prefixed-attested.txt" \
+  hunspell-pt-pt capital-first "$work/pt_PT.txt" \
+  hunspell-pt-pt-preao90 all-caps "$work/pt_PT-preao90.txt" \
+  hunspell-pt-br-compounds all-caps "$work/hyphenated-compounds.txt" \
+  hunspell-pt-br-abbreviations capital-first "$work/abbreviations.txt" \
+  extra-words all-caps "$work/extra-words.txt" \
+  wbrazilian all-caps /usr/share/dict/brazilian \
+  wportuguese all-caps /usr/share/dict/portuguese \
+  names all-caps "$work/names.txt" \
+  person-names all-caps "$work/person-names.txt" \
+  english-names all-caps "$work/english-names.txt" \
+  >"$work/lists.tsv"
+$PY assemble.py --manifest "$work/lists.tsv" --out "$partial"
 
 mv -f "$partial" "$out"
 printf '%s\n' "$hash" >"$stamp.partial.$$" && mv -f "$stamp.partial.$$" "$stamp"

