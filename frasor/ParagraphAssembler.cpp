@@ -6,7 +6,9 @@
 #include <cstring>
 #include <span>
 
+#include "frasor/Abbreviations.h"
 #include "frasor/CharClasses.h"
+#include "frasor/Words.h"
 
 namespace frasor {
 namespace {
@@ -39,6 +41,31 @@ const char* FindLineEnd(const char* at, const char* end) {
   }
   while (at < end && *at != '\n' && *at != '\r') ++at;
   return at;
+}
+
+// The word without the openers before it.
+std::string_view WithoutOpeners(std::string_view word) {
+  while (!word.empty() && IsOpener(static_cast<unsigned char>(word.front()))) word.remove_prefix(1);
+  return word;
+}
+
+// A word that starts with a capital and ends in a letter: "Luiz", not "(SP)".
+bool IsCapitalisedWord(std::string_view word) {
+  word = WithoutOpeners(word);
+  return !word.empty() && IsUppercaseLetter(static_cast<unsigned char>(word.front())) &&
+         IsLetter(static_cast<unsigned char>(word.back()));
+}
+
+// A capitalised word that opens sentences and is no name ("O", "Em,"), not
+// an initial or abbreviation ("A.", "Sr.").
+bool OpensSentence(std::string_view word) {
+  word = WithoutOpeners(word);
+  if (word.empty() || !IsUppercaseLetter(static_cast<unsigned char>(word.front()))) return false;
+  // Not in capitals throughout, which tell nothing: "ESTA", "QUEM".
+  if (word.size() > 1 && !IsLowercaseLetter(static_cast<unsigned char>(word[1]))) return false;
+  if (word.back() == '.') return false;
+  while (!IsLetter(static_cast<unsigned char>(word.back()))) word.remove_suffix(1);
+  return IsSentenceOpener(word);
 }
 
 }  // namespace
@@ -89,17 +116,46 @@ void ParagraphAssembler::EndLine() {
   }
   std::size_t wordEnd = first;
   while (wordEnd < end && !IsBlank(At(text_, wordEnd))) ++wordEnd;
+  std::string_view firstWord(text_.data() + first, wordEnd - first);
   if (lineOpen_) {
     pending_.push_back({openLineEnd_, false});
-    breaks_.push_back({openLineLength_, wordEnd - first, openLineEndsWithMark_,
-                       IsLowercaseLetter(At(text_, first))});
+    LineBreak lineBreak{openLineLength_, wordEnd - first, end - lineStart_, openLineEndsWithMark_,
+                        IsLowercaseLetter(At(text_, first))};
+    lineBreak.lineEndsInsideSentence = openLineEndsInsideSentence_;
+    lineBreak.lineEndsWithCapital = openLineEndsWithCapital_;
+    lineBreak.nextOpensSentence = OpensSentence(firstWord);
+    if (openLineAbbreviationLength_ != 0) {
+      std::string_view abbreviation(text_.data() + openLineEnd_ - openLineAbbreviationBack_,
+                                    openLineAbbreviationLength_);
+      lineBreak.lineEndsInAbbreviation = KeepsSentenceOpen(abbreviation, firstWord);
+    }
+    lineBreak.lineIsOneWord = openLineIsOneWord_;
+    lineBreak.nextLineIsOneWord = wordEnd == end;
+    lineBreak.followsBreak = openLineFollowsBreak_;
+    breaks_.push_back(lineBreak);
   }
+  openLineFollowsBreak_ = lineOpen_;
   std::size_t last = end;
   while (last > first && IsCloser(At(text_, last - 1))) --last;
+  std::size_t lastWordStart = end;
+  while (lastWordStart > first && !IsBlank(At(text_, lastWordStart - 1))) --lastWordStart;
+  std::string_view lastWord(text_.data() + lastWordStart, end - lastWordStart);
   lineOpen_ = true;
   openLineEnd_ = text_.size();
   openLineLength_ = end - lineStart_;
+  openLineIsOneWord_ = wordEnd == end;
   openLineEndsWithMark_ = last > first && IsSentenceMark(At(text_, last - 1));
+  openLineEndsInsideSentence_ = lastWord.back() == ',' || CannotEndSentence(lastWord);
+  openLineEndsWithCapital_ = !openLineEndsWithMark_ && IsCapitalisedWord(lastWord);
+  // A single full stop right after the last word: "Sr.", "S.", "H.R.".
+  openLineAbbreviationLength_ = 0;
+  if (lastWord.size() >= 2 && lastWord.back() == '.' &&
+      !IsSentenceMark(static_cast<unsigned char>(lastWord[lastWord.size() - 2]))) {
+    std::size_t wordStart = lastWordStart;
+    while (wordStart < end - 1 && IsOpener(At(text_, wordStart))) ++wordStart;
+    openLineAbbreviationLength_ = end - 1 - wordStart;
+    openLineAbbreviationBack_ = openLineEnd_ - wordStart;
+  }
   text_.push_back('\n');  // the placeholder of the break after the line
   lineStart_ = text_.size();
   DecideBreaks(false);

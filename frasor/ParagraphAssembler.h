@@ -55,6 +55,15 @@ class ParagraphAssembler {
   std::size_t openLineEnd_ = 0;
   std::size_t openLineLength_ = 0;
   bool openLineEndsWithMark_ = false;
+  bool openLineEndsInsideSentence_ = false;
+  bool openLineEndsWithCapital_ = false;
+  bool openLineIsOneWord_ = false;
+  // A break stands between the open line and the line before it.
+  bool openLineFollowsBreak_ = false;
+  // The word before a single full stop that ends the open line, if any: its
+  // length (0 for none) and how far before openLineEnd_ it starts.
+  std::size_t openLineAbbreviationLength_ = 0;
+  std::size_t openLineAbbreviationBack_ = 0;
 
   std::deque<Separator> pending_;
   // The breaks between non-blank lines in text order: the latest decided
