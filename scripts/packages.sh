@@ -27,3 +27,6 @@ WINDOWS_BUILD_PACKAGES=(cmake make python3 g++-mingw-w64-x86-64-posix binutils-m
 # What running Windows programs needs: Wine with its fonts, and a virtual
 # display for windows.
 WINE_PACKAGES=(wine wine64 fonts-wine xvfb xauth)
+
+# What building and checking the Debian package needs.
+PACKAGE_TOOLS=(dpkg-dev lintian appstream desktop-file-utils)

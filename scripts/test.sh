@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
 # Builds Lexavia with every warning as an error and runs every test: the
-# Linux build's; the unit tests again in a build with AddressSanitizer and
+# Linux build's; its Debian package's; the unit tests again in a build with AddressSanitizer and
 # UndefinedBehaviorSanitizer; the Windows build's, cross-compiled and run
 # under Wine, held byte for byte to the Linux build; and every fuzz target
 # for a short while. Run as root on Debian 12: it installs what is missing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/packages.sh"
-ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOW_MANAGER_PACKAGES[@]}" \
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOW_MANAGER_PACKAGES[@]}" "${PACKAGE_TOOLS[@]}" \
   "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 # The shipped main dictionary; quick when it is already up to date.
 "$root/tools/dictionary/build-dictionary.sh" "$root/data/dicionarios/dicionario_principal.txt"
 
 jobs=$(nproc)
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEXAVIA_DEB_COMPRESSION=gzip
 cmake --build "$root/build" -j "$jobs"
 (cd "$root/build" && ctest --output-on-failure -j "$jobs")
+
+# The Debian package of this build: installed, used, upgraded and purged.
+cmake --build "$root/build" --target deb
+bash "$root/tests/package/package_test.sh" "$root"/build/lexavia_*_amd64.deb \
+  "$root/build/tests/windows/ui/linux/reference_runs"
 
 cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLEXAVIA_SANITIZE=ON \
   -DLEXAVIA_BENCHMARKS=OFF -DLEXAVIA_UI=OFF
