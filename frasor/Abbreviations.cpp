@@ -68,7 +68,7 @@ std::string_view WithoutTrailingPunctuation(std::string_view word) {
 bool KeepsSentenceOpen(std::string_view word, std::string_view nextWord) {
   if (word.empty() || nextWord.empty()) return false;
   unsigned char next = static_cast<unsigned char>(nextWord[0]);
-  // A number, also a telephone number after its area code: "tel. (011) 887".
+  // A number, also a telephone number after its area code: "tel. (021) 555".
   if (IsDigit(next) ||
       (next == '(' && nextWord.size() > 1 && IsDigit(static_cast<unsigned char>(nextWord[1])))) {
     return IsAbbreviation(word);

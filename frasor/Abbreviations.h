@@ -9,7 +9,7 @@ namespace frasor {
 // keeps the sentence open although a blank and `nextWord`, which starts with
 // a capital or a digit, follow. Titles and abbreviations of Portuguese ("Sr",
 // "dra", "pág", "nº", "St", "d") do so before names and numbers, also a
-// number in brackets ("tel. (011) 887-8740"), single capitals that stand
+// number in brackets ("tel. (021) 555-0199"), single capitals that stand
 // for names ("S", "D", "J") and initials ("H.R") before names; none does
 // before a word that opens sentences and is no name ("O", "Em", "Já").
 bool KeepsSentenceOpen(std::string_view word, std::string_view nextWord);

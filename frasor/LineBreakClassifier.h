@@ -13,6 +13,9 @@ struct LineBreak {
   std::size_t nextLineLength;  // the line after it, without blanks at its end
   bool lineEndsWithMark;       // the line ends with . ! ? or an ellipsis (and closers)
   bool nextStartsLowercase;    // the line after it starts with a lower-case letter
+  // What the words around the break tell, read only where the next line does
+  // not start in lower case, since nothing else matters there.
+  //
   // The line ends in a comma or in a word that cannot end a sentence ("de",
   // "a", "que"): the sentence goes on.
   bool lineEndsInsideSentence = false;

@@ -68,6 +68,25 @@ bool OpensSentence(std::string_view word) {
   return IsSentenceOpener(word);
 }
 
+// Sets what the words on both sides of a break tell, where the next line
+// does not open in lower case: elsewhere the classifier does not read them.
+void ReadWordsAround(LineBreak& lineBreak, std::string_view lastWord, std::string_view firstWord) {
+  lineBreak.lineEndsInsideSentence = lastWord.back() == ',' || CannotEndSentence(lastWord);
+  if (lineBreak.lineEndsInsideSentence) return;
+  if (!lineBreak.lineEndsWithMark) {
+    lineBreak.lineEndsWithCapital = IsCapitalisedWord(lastWord);
+    lineBreak.nextOpensSentence = OpensSentence(firstWord);
+    return;
+  }
+  // A single full stop right after the last word: "Sr.", "S.", "H.R.".
+  std::size_t size = lastWord.size();
+  if (size >= 2 && lastWord.back() == '.' &&
+      !IsSentenceMark(static_cast<unsigned char>(lastWord[size - 2]))) {
+    lineBreak.lineEndsInAbbreviation =
+        KeepsSentenceOpen(WithoutOpeners(lastWord.substr(0, size - 1)), firstWord);
+  }
+}
+
 }  // namespace
 
 void ParagraphAssembler::Feed(std::string_view text) {
@@ -121,14 +140,7 @@ void ParagraphAssembler::EndLine() {
     pending_.push_back({openLineEnd_, false});
     LineBreak lineBreak{openLineLength_, wordEnd - first, end - lineStart_, openLineEndsWithMark_,
                         IsLowercaseLetter(At(text_, first))};
-    lineBreak.lineEndsInsideSentence = openLineEndsInsideSentence_;
-    lineBreak.lineEndsWithCapital = openLineEndsWithCapital_;
-    lineBreak.nextOpensSentence = OpensSentence(firstWord);
-    if (openLineAbbreviationLength_ != 0) {
-      std::string_view abbreviation(text_.data() + openLineEnd_ - openLineAbbreviationBack_,
-                                    openLineAbbreviationLength_);
-      lineBreak.lineEndsInAbbreviation = KeepsSentenceOpen(abbreviation, firstWord);
-    }
+    if (!lineBreak.nextStartsLowercase) ReadWordsAround(lineBreak, OpenLineLastWord(), firstWord);
     lineBreak.lineIsOneWord = openLineIsOneWord_;
     lineBreak.nextLineIsOneWord = wordEnd == end;
     lineBreak.followsBreak = openLineFollowsBreak_;
@@ -137,28 +149,26 @@ void ParagraphAssembler::EndLine() {
   openLineFollowsBreak_ = lineOpen_;
   std::size_t last = end;
   while (last > first && IsCloser(At(text_, last - 1))) --last;
-  std::size_t lastWordStart = end;
-  while (lastWordStart > first && !IsBlank(At(text_, lastWordStart - 1))) --lastWordStart;
-  std::string_view lastWord(text_.data() + lastWordStart, end - lastWordStart);
   lineOpen_ = true;
   openLineEnd_ = text_.size();
   openLineLength_ = end - lineStart_;
   openLineIsOneWord_ = wordEnd == end;
   openLineEndsWithMark_ = last > first && IsSentenceMark(At(text_, last - 1));
-  openLineEndsInsideSentence_ = lastWord.back() == ',' || CannotEndSentence(lastWord);
-  openLineEndsWithCapital_ = !openLineEndsWithMark_ && IsCapitalisedWord(lastWord);
-  // A single full stop right after the last word: "Sr.", "S.", "H.R.".
-  openLineAbbreviationLength_ = 0;
-  if (lastWord.size() >= 2 && lastWord.back() == '.' &&
-      !IsSentenceMark(static_cast<unsigned char>(lastWord[lastWord.size() - 2]))) {
-    std::size_t wordStart = lastWordStart;
-    while (wordStart < end - 1 && IsOpener(At(text_, wordStart))) ++wordStart;
-    openLineAbbreviationLength_ = end - 1 - wordStart;
-    openLineAbbreviationBack_ = openLineEnd_ - wordStart;
-  }
+  openLineTrailingBlanks_ = openLineEnd_ - end;
   text_.push_back('\n');  // the placeholder of the break after the line
   lineStart_ = text_.size();
   DecideBreaks(false);
+}
+
+std::string_view ParagraphAssembler::OpenLineLastWord() const {
+  std::size_t end = openLineEnd_ - openLineTrailingBlanks_;
+  std::size_t begin = end;
+  // Back to a blank, to the placeholder of the break before the line, or to
+  // the start of the paragraph; the line is not blank, so a word ends it.
+  while (begin > paragraphStart_ && !IsBlank(At(text_, begin - 1)) && text_[begin - 1] != '\n') {
+    --begin;
+  }
+  return std::string_view(text_).substr(begin, end - begin);
 }
 
 void ParagraphAssembler::DecideBreaks(bool textEnded) {

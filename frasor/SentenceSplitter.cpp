@@ -99,7 +99,7 @@ std::size_t DashLength(std::string_view text, std::size_t at) {
 
 // After "!", "?" or an ellipsis, a dialogue dash followed by a lower-case
 // word, by punctuation that goes on, or by nothing carries on the sentence:
-// "Até! -- a frase", "Vens? -- perguntou ela", "Que ruínas! --, e há".
+// "E voltou! -- mesmo sem", "Vens? -- perguntou ela", "Que surpresa! --, e".
 bool DashContinuesSentence(std::string_view text, std::size_t next) {
   std::size_t dash = DashLength(text, next);
   if (dash == 0) return false;
@@ -109,21 +109,20 @@ bool DashContinuesSentence(std::string_view text, std::size_t next) {
   return IsLowercaseLetter(ch) || ch == ',' || ch == ';' || ch == ':';
 }
 
-// Whether the word that ends at `mark` is a speaker's label that opens the
-// sentence and belongs to what follows: initials ("P.", "R.", "J.S.R.")
-// before a dialogue dash, or one capital at the start of the paragraph
-// ("P. Como vê o futuro?").
-bool IsSpeakerLabel(std::string_view text, std::size_t start, std::size_t mark, std::size_t next) {
-  std::string_view word = WordBefore(text, start, mark);
-  if (mark - word.size() != start || word.size() > 5 || !IsInitials(word)) return false;
+// Whether `word`, which opens the sentence begun at `start` and ends at the
+// full stop before `next`, is a speaker's label that belongs to what follows:
+// initials ("P.", "R.", "J.S.R.") before a dialogue dash, or one capital at
+// the start of the paragraph ("P. Como vê o futuro?").
+bool IsSpeakerLabel(std::string_view text, std::string_view word, std::size_t start,
+                    std::size_t next) {
+  if (word.size() > 5 || !IsInitials(word)) return false;
   return DashLength(text, next) != 0 || (word.size() == 1 && start == SkipBlanks(text, 0));
 }
 
-// Whether the word that ends at `mark` is the number of an item of a list,
-// which opens the sentence of the item: "1. O jornal veio".
-bool IsListNumber(std::string_view text, std::size_t start, std::size_t mark) {
-  std::string_view word = WordBefore(text, start, mark);
-  if (mark - word.size() != start || word.empty() || word.size() > 2) return false;
+// Whether `word`, which opens a sentence before a full stop, is the number of
+// an item of a list, which opens the sentence of the item: "1. O jornal veio".
+bool IsListNumber(std::string_view word) {
+  if (word.empty() || word.size() > 2) return false;
   for (char c : word) {
     if (!IsDigit(static_cast<unsigned char>(c))) return false;
   }
@@ -139,10 +138,14 @@ bool EndsSentence(std::string_view text, std::size_t start, BracketDepth& bracke
   bool singleFullStop = markEnd - mark == 1 && text[mark] == '.';
   if (!singleFullStop) return !DashContinuesSentence(text, next);
   // A closing bracket or quote after the stop ends what the abbreviation
-  // stood in: "(132 págs.) Traz".
+  // stood in: "(210 págs.) Custa".
   if (end != markEnd) return true;
-  if (IsSpeakerLabel(text, start, mark, next) || IsListNumber(text, start, mark)) return false;
-  return !KeepsSentenceOpen(WordBefore(text, start, mark), WordAt(text, next));
+  std::string_view word = WordBefore(text, start, mark);
+  bool opensSentence = mark - word.size() == start;
+  if (opensSentence && (IsSpeakerLabel(text, word, start, next) || IsListNumber(word))) {
+    return false;
+  }
+  return !KeepsSentenceOpen(word, WordAt(text, next));
 }
 
 void Emit(std::string_view sentence, const SentenceSink& sink) {

@@ -35,7 +35,7 @@ static_assert(std::is_sorted(SortedSentenceOpeners.begin(), SortedSentenceOpener
 }  // namespace
 
 bool CannotEndSentence(std::string_view word) {
-  // Only as written in lower case: "A" and "E" also name things ("o Grupo A").
+  // Only as written in lower case: "A" and "E" also name things ("a vitamina A").
   if (word.empty() || word.size() > 7 || !IsLowercaseLetter(static_cast<unsigned char>(word[0])))
     return false;
   return std::binary_search(SortedWordsThatCannotEnd.begin(), SortedWordsThatCannotEnd.end(), word);
