@@ -65,6 +65,12 @@ inline bool IsSentenceMark(unsigned char ch) {
 // Quotes and brackets that may close a sentence after its final mark.
 inline bool IsCloser(unsigned char ch) { return char_classes::Table[ch] & char_classes::Closer; }
 
+// ( [ { " ' ‘ “ « ¡ ¿: what may stand before the first letter of a word.
+inline bool IsOpener(unsigned char ch) {
+  return ch == '(' || ch == '[' || ch == '{' || ch == '"' || ch == '\'' || ch == 0x91 ||
+         ch == 0x93 || ch == 0xAB || ch == 0xA1 || ch == 0xBF;
+}
+
 // Lower case of a letter in either case; other bytes unchanged.
 unsigned char ToLower(unsigned char ch);
 

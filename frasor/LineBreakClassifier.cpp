@@ -6,16 +6,16 @@
 namespace frasor {
 namespace {
 
-// Fewer breaks than this tell nothing about the layout.
-constexpr std::size_t FewestBreaksForWrapping = 3;
+// Fewer breaks than this tell nothing about the width of the text.
+constexpr std::size_t FewestBreaksForWidth = 3;
 // Plain text is wrapped at 60 to 80 columns, seldom above 132 or below 30;
 // longer lines are paragraphs, and shorter ones the items of a list.
 constexpr std::size_t WidestWrapping = 200;
 constexpr std::size_t NarrowestWrapping = 30;
-
-bool FallsInsideSentence(const LineBreak& lineBreak) {
-  return !lineBreak.lineEndsWithMark || lineBreak.nextStartsLowercase;
-}
+constexpr std::size_t LongestWrapped = 132;
+// How much room a wrapped line may leave at its end: tools that even out
+// the lines of a paragraph, and writers who wrap by hand, leave some.
+constexpr std::size_t WrappingSlack = 8;
 
 // The lengths of the nearby lines, sorted.
 class SortedLengths {
@@ -31,32 +31,40 @@ class SortedLengths {
   std::span<const std::size_t> sorted_;
 };
 
-// A line is full when its next word would not have fitted in `width`.
-bool IsFull(const LineBreak& lineBreak, std::size_t width) {
-  return lineBreak.lineLength + 1 + lineBreak.nextWordLength > width;
+// A line of more than one word, at least `needed` long.
+bool IsAtLeast(std::size_t length, bool oneWord, std::size_t needed) {
+  return !oneWord && length >= needed;
 }
 
-enum class Layout { Unknown, HardWrapped, ParagraphPerLine };
+// Whether the line before `nearby[i]` is shorter than wrapping would have
+// left it: it is too long for wrapping, or its next word would have fitted
+// in the width of the lines around (`width`, or 0 where unknown) or of a
+// line near it in the same paragraph, before or after it. Lines of one word
+// tell nothing: a word longer than the width stands alone.
+bool IsShortLine(std::span<const LineBreak> nearby, std::size_t i, std::size_t width) {
+  const LineBreak& lineBreak = nearby[i];
+  if (lineBreak.lineLength > WidestWrapping) return true;
+  std::size_t needed = lineBreak.lineLength + 1 + lineBreak.nextWordLength + WrappingSlack;
+  if (width != 0 && needed <= width) return true;
+  if (IsAtLeast(lineBreak.nextLineLength, lineBreak.nextLineIsOneWord, needed)) return true;
+  if (i + 1 < nearby.size() && nearby[i + 1].followsBreak &&
+      IsAtLeast(nearby[i + 1].nextLineLength, nearby[i + 1].nextLineIsOneWord, needed)) {
+    return true;
+  }
+  if (i >= 1 && lineBreak.followsBreak) {
+    const LineBreak& before = nearby[i - 1];
+    if (IsAtLeast(before.lineLength, before.lineIsOneWord, needed)) return true;
+    if (i >= 2 && before.followsBreak &&
+        IsAtLeast(nearby[i - 2].lineLength, nearby[i - 2].lineIsOneWord, needed)) {
+      return true;
+    }
+  }
+  return false;
+}
 
-// Hard-wrapped text breaks most of its lines inside sentences, and most of
-// them are full at a width of common use. Text with a paragraph per line
-// breaks them after a mark, except after headings, or has lines too long
-// for wrapping; a list has lines of any length.
-Layout LayoutOf(std::span<const LineBreak> nearby, const SortedLengths& lengths) {
-  if (nearby.size() < FewestBreaksForWrapping) {
-    bool tooLong = lengths.AtRank(1) > WidestWrapping;
-    return tooLong ? Layout::ParagraphPerLine : Layout::Unknown;
-  }
-  // Near the longest line, but not stretched by one unbreakable word.
-  std::size_t width = lengths.AtRank(0.9);
-  if (width > WidestWrapping || width < NarrowestWrapping) return Layout::ParagraphPerLine;
-  std::size_t inside = 0, full = 0;
-  for (const LineBreak& lineBreak : nearby) {
-    inside += FallsInsideSentence(lineBreak);
-    full += IsFull(lineBreak, width);
-  }
-  bool wrapped = inside * 2 > nearby.size() && full * 2 > nearby.size();
-  return wrapped ? Layout::HardWrapped : Layout::ParagraphPerLine;
+// The sentence goes on in the next line, whatever the layout.
+bool GoesOn(const LineBreak& lineBreak) {
+  return lineBreak.nextStartsLowercase || lineBreak.lineEndsInsideSentence;
 }
 
 }  // namespace
@@ -77,20 +85,38 @@ bool IsHardBreak(std::span<const LineBreak> nearby, std::size_t index) {
 bool IsHardBreak(std::span<const LineBreak> nearby, std::size_t index,
                  std::span<const std::size_t> sortedLengths) {
   const LineBreak& lineBreak = nearby[index];
-  SortedLengths lengths(sortedLengths);
-  switch (LayoutOf(nearby, lengths)) {
-    case Layout::ParagraphPerLine:
-      return true;
-    case Layout::Unknown:
-      return !lineBreak.nextStartsLowercase || lineBreak.lineEndsWithMark;
-    case Layout::HardWrapped:
-      break;
+  // Near the longest line, but not stretched by one long line.
+  std::size_t width = 0;
+  if (nearby.size() >= FewestBreaksForWidth) width = SortedLengths(sortedLengths).AtRank(0.9);
+  bool shortLine = IsShortLine(nearby, index, width);
+  // Lines longer than wrapping makes them: a paragraph a line.
+  bool perLineLayout =
+      lineBreak.lineLength > LongestWrapped ||
+      (!lineBreak.nextLineIsOneWord && lineBreak.nextLineLength > LongestWrapped) ||
+      width > LongestWrapped;
+  if (perLineLayout) return true;
+  if (GoesOn(lineBreak)) return false;
+  if (shortLine) return true;
+  // The items of a list.
+  if (width != 0 && width < NarrowestWrapping) return true;
+  // The line is full and the sentence may end at its end. The other breaks
+  // tell whether the text is hard-wrapped: its lines are full and go on
+  // inside sentences; or laid out a paragraph a line: its lines are short.
+  std::size_t wrapped = 0, perLine = 0;
+  for (std::size_t i = 0; i < nearby.size(); ++i) {
+    if (i == index) continue;
+    if (IsShortLine(nearby, i, width)) {
+      ++perLine;
+    } else if (GoesOn(nearby[i])) {
+      ++wrapped;
+    }
   }
-  if (lineBreak.nextStartsLowercase) return false;
-  // A short line: its next word would have fitted, so the writer broke it.
-  // The width guessed from the median is rather too small than too large: too
-  // small only hides a short line, too large would break full ones.
-  return !IsFull(lineBreak, lengths.AtRank(0.5));
+  if (wrapped != perLine) return perLine > wrapped;
+  // Where they do not tell: a word that opens sentences after a line without
+  // a final mark starts a new one.
+  if (!lineBreak.lineEndsWithMark && lineBreak.nextOpensSentence) return true;
+  if (lineBreak.lineEndsWithMark) return !lineBreak.lineEndsInAbbreviation;
+  return !lineBreak.lineEndsWithCapital || lineBreak.lineLength < NarrowestWrapping;
 }
 
 }  // namespace frasor

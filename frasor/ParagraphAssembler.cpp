@@ -6,7 +6,9 @@
 #include <cstring>
 #include <span>
 
+#include "frasor/Abbreviations.h"
 #include "frasor/CharClasses.h"
+#include "frasor/Words.h"
 
 namespace frasor {
 namespace {
@@ -39,6 +41,50 @@ const char* FindLineEnd(const char* at, const char* end) {
   }
   while (at < end && *at != '\n' && *at != '\r') ++at;
   return at;
+}
+
+// The word without the openers before it.
+std::string_view WithoutOpeners(std::string_view word) {
+  while (!word.empty() && IsOpener(static_cast<unsigned char>(word.front()))) word.remove_prefix(1);
+  return word;
+}
+
+// A word that starts with a capital and ends in a letter: "Luiz", not "(SP)".
+bool IsCapitalisedWord(std::string_view word) {
+  word = WithoutOpeners(word);
+  return !word.empty() && IsUppercaseLetter(static_cast<unsigned char>(word.front())) &&
+         IsLetter(static_cast<unsigned char>(word.back()));
+}
+
+// A capitalised word that opens sentences and is no name ("O", "Em,"), not
+// an initial or abbreviation ("A.", "Sr.").
+bool OpensSentence(std::string_view word) {
+  word = WithoutOpeners(word);
+  if (word.empty() || !IsUppercaseLetter(static_cast<unsigned char>(word.front()))) return false;
+  // Not in capitals throughout, which tell nothing: "ESTA", "QUEM".
+  if (word.size() > 1 && !IsLowercaseLetter(static_cast<unsigned char>(word[1]))) return false;
+  if (word.back() == '.') return false;
+  while (!IsLetter(static_cast<unsigned char>(word.back()))) word.remove_suffix(1);
+  return IsSentenceOpener(word);
+}
+
+// Sets what the words on both sides of a break tell, where the next line
+// does not open in lower case: elsewhere the classifier does not read them.
+void ReadWordsAround(LineBreak& lineBreak, std::string_view lastWord, std::string_view firstWord) {
+  lineBreak.lineEndsInsideSentence = lastWord.back() == ',' || CannotEndSentence(lastWord);
+  if (lineBreak.lineEndsInsideSentence) return;
+  if (!lineBreak.lineEndsWithMark) {
+    lineBreak.lineEndsWithCapital = IsCapitalisedWord(lastWord);
+    lineBreak.nextOpensSentence = OpensSentence(firstWord);
+    return;
+  }
+  // A single full stop right after the last word: "Sr.", "S.", "H.R.".
+  std::size_t size = lastWord.size();
+  if (size >= 2 && lastWord.back() == '.' &&
+      !IsSentenceMark(static_cast<unsigned char>(lastWord[size - 2]))) {
+    lineBreak.lineEndsInAbbreviation =
+        KeepsSentenceOpen(WithoutOpeners(lastWord.substr(0, size - 1)), firstWord);
+  }
 }
 
 }  // namespace
@@ -89,20 +135,40 @@ void ParagraphAssembler::EndLine() {
   }
   std::size_t wordEnd = first;
   while (wordEnd < end && !IsBlank(At(text_, wordEnd))) ++wordEnd;
+  std::string_view firstWord(text_.data() + first, wordEnd - first);
   if (lineOpen_) {
     pending_.push_back({openLineEnd_, false});
-    breaks_.push_back({openLineLength_, wordEnd - first, openLineEndsWithMark_,
-                       IsLowercaseLetter(At(text_, first))});
+    LineBreak lineBreak{openLineLength_, wordEnd - first, end - lineStart_, openLineEndsWithMark_,
+                        IsLowercaseLetter(At(text_, first))};
+    if (!lineBreak.nextStartsLowercase) ReadWordsAround(lineBreak, OpenLineLastWord(), firstWord);
+    lineBreak.lineIsOneWord = openLineIsOneWord_;
+    lineBreak.nextLineIsOneWord = wordEnd == end;
+    lineBreak.followsBreak = openLineFollowsBreak_;
+    breaks_.push_back(lineBreak);
   }
+  openLineFollowsBreak_ = lineOpen_;
   std::size_t last = end;
   while (last > first && IsCloser(At(text_, last - 1))) --last;
   lineOpen_ = true;
   openLineEnd_ = text_.size();
   openLineLength_ = end - lineStart_;
+  openLineIsOneWord_ = wordEnd == end;
   openLineEndsWithMark_ = last > first && IsSentenceMark(At(text_, last - 1));
+  openLineTrailingBlanks_ = openLineEnd_ - end;
   text_.push_back('\n');  // the placeholder of the break after the line
   lineStart_ = text_.size();
   DecideBreaks(false);
+}
+
+std::string_view ParagraphAssembler::OpenLineLastWord() const {
+  std::size_t end = openLineEnd_ - openLineTrailingBlanks_;
+  std::size_t begin = end;
+  // Back to a blank, to the placeholder of the break before the line, or to
+  // the start of the paragraph; the line is not blank, so a word ends it.
+  while (begin > paragraphStart_ && !IsBlank(At(text_, begin - 1)) && text_[begin - 1] != '\n') {
+    --begin;
+  }
+  return std::string_view(text_).substr(begin, end - begin);
 }
 
 void ParagraphAssembler::DecideBreaks(bool textEnded) {

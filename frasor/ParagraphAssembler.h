@@ -37,6 +37,8 @@ class ParagraphAssembler {
   };
 
   void EndLine();
+  // The last word of the open line, read where it matters only.
+  std::string_view OpenLineLastWord() const;
   void DecideBreaks(bool textEnded);
   std::span<const std::size_t> SortedLengths(std::size_t first, std::size_t end);
   void EmitParagraph(std::size_t end);
@@ -55,6 +57,11 @@ class ParagraphAssembler {
   std::size_t openLineEnd_ = 0;
   std::size_t openLineLength_ = 0;
   bool openLineEndsWithMark_ = false;
+  bool openLineIsOneWord_ = false;
+  // A break stands between the open line and the line before it.
+  bool openLineFollowsBreak_ = false;
+  // How many blanks end the open line, before openLineEnd_.
+  std::size_t openLineTrailingBlanks_ = 0;
 
   std::deque<Separator> pending_;
   // The breaks between non-blank lines in text order: the latest decided

@@ -12,12 +12,6 @@ unsigned char At(std::string_view text, std::size_t i) {
   return static_cast<unsigned char>(text[i]);
 }
 
-// ( [ { " ' ‘ “ « ¡ ¿: what may stand before the first letter of a word.
-bool IsOpener(unsigned char ch) {
-  return ch == '(' || ch == '[' || ch == '{' || ch == '"' || ch == '\'' || ch == 0x91 ||
-         ch == 0x93 || ch == 0xAB || ch == 0xA1 || ch == 0xBF;
-}
-
 // What goes on with the same sentence after a mark and a blank: a word in
 // lower case, a comma and its kin, an ordinal indicator ("B. º"), a closing
 // bracket or quote that cannot open, or more marks ("Sim . . .").
@@ -89,6 +83,52 @@ std::string_view WordAt(std::string_view text, std::size_t begin) {
   return text.substr(begin, end - begin);
 }
 
+// The length of the dialogue dash at `at` ("--", "-", "–" or "—" before a
+// blank, a comma and its kin, or the end), or 0.
+std::size_t DashLength(std::string_view text, std::size_t at) {
+  std::size_t end = at;
+  while (end < text.size() && end - at < 2 &&
+         (text[end] == '-' || At(text, end) == 0x96 || At(text, end) == 0x97)) {
+    ++end;
+  }
+  if (end == at) return 0;
+  if (end == text.size()) return end - at;
+  unsigned char after = At(text, end);
+  return IsBlank(after) || after == ',' || after == ';' || after == ':' ? end - at : 0;
+}
+
+// After "!", "?" or an ellipsis, a dialogue dash followed by a lower-case
+// word, by punctuation that goes on, or by nothing carries on the sentence:
+// "E voltou! -- mesmo sem", "Vens? -- perguntou ela", "Que surpresa! --, e".
+bool DashContinuesSentence(std::string_view text, std::size_t next) {
+  std::size_t dash = DashLength(text, next);
+  if (dash == 0) return false;
+  std::size_t after = SkipBlanks(text, next + dash);
+  if (after == text.size()) return true;
+  unsigned char ch = At(text, after);
+  return IsLowercaseLetter(ch) || ch == ',' || ch == ';' || ch == ':';
+}
+
+// Whether `word`, which opens the sentence begun at `start` and ends at the
+// full stop before `next`, is a speaker's label that belongs to what follows:
+// initials ("P.", "R.", "J.S.R.") before a dialogue dash, or one capital at
+// the start of the paragraph ("P. Como vê o futuro?").
+bool IsSpeakerLabel(std::string_view text, std::string_view word, std::size_t start,
+                    std::size_t next) {
+  if (word.size() > 5 || !IsInitials(word)) return false;
+  return DashLength(text, next) != 0 || (word.size() == 1 && start == SkipBlanks(text, 0));
+}
+
+// Whether `word`, which opens a sentence before a full stop, is the number of
+// an item of a list, which opens the sentence of the item: "1. O jornal veio".
+bool IsListNumber(std::string_view word) {
+  if (word.empty() || word.size() > 2) return false;
+  for (char c : word) {
+    if (!IsDigit(static_cast<unsigned char>(c))) return false;
+  }
+  return true;
+}
+
 // Whether the marks [mark, markEnd) and the closers up to `end` end the
 // sentence begun at `start`, given where the text goes on after the blank.
 bool EndsSentence(std::string_view text, std::size_t start, BracketDepth& brackets,
@@ -96,8 +136,16 @@ bool EndsSentence(std::string_view text, std::size_t start, BracketDepth& bracke
   if (ContinuesSentence(At(text, next)) || OpensSentence(text, start, mark)) return false;
   if (IsInsideBrackets(text, brackets, end)) return false;
   bool singleFullStop = markEnd - mark == 1 && text[mark] == '.';
-  if (!singleFullStop) return true;
-  return !KeepsSentenceOpen(WordBefore(text, start, mark), WordAt(text, next));
+  if (!singleFullStop) return !DashContinuesSentence(text, next);
+  // A closing bracket or quote after the stop ends what the abbreviation
+  // stood in: "(210 págs.) Custa".
+  if (end != markEnd) return true;
+  std::string_view word = WordBefore(text, start, mark);
+  bool opensSentence = mark - word.size() == start;
+  if (opensSentence && (IsSpeakerLabel(text, word, start, next) || IsListNumber(word))) {
+    return false;
+  }
+  return !KeepsSentenceOpen(word, WordAt(text, next));
 }
 
 void Emit(std::string_view sentence, const SentenceSink& sink) {

@@ -55,7 +55,9 @@ TEST(ParagraphAssembler, EndsAParagraphAtAShortLineOfWrappedProse) {
 }
 
 TEST(ParagraphAssembler, TreatsEveryBreakOfParagraphPerLineTextAsAnEnd) {
-  std::string longLine(250, 'x');
+  // A line longer than wrapping makes lines, of words in lower case.
+  std::string longLine = "texto";
+  while (longLine.size() < 250) longLine += " texto";
   EXPECT_EQ(Assemble("Um t\xEDtulo\n" + longLine + "\nmais um par\xE1grafo longo\n"),
             (Paragraphs{"Um t\xEDtulo", longLine, "mais um par\xE1grafo longo"}));
 }
@@ -69,6 +71,82 @@ TEST(ParagraphAssembler, TreatsShortLinesOfAListAsEnds) {
 
 TEST(ParagraphAssembler, ContinuesALowerCaseLineWhenTheLayoutIsUnclear) {
   EXPECT_EQ(Assemble("Ele foi\nembora cedo.\n"), Paragraphs{"Ele foi embora cedo."});
+}
+
+// Short texts of two wrapped lines, too few to show the width they were
+// wrapped at.
+TEST(ParagraphAssembler, ContinuesALineThatEndsInAWordThatCannotEndASentence) {
+  EXPECT_EQ(
+      Assemble("O inc\xEAndio destruiu ontem \xE0 noite um armaz\xE9m de m\xF3veis no centro de\n"
+               "Braga, segundo os bombeiros que acorreram ao local.\n"),
+      Paragraphs{"O inc\xEAndio destruiu ontem \xE0 noite um armaz\xE9m de m\xF3veis no centro de "
+                 "Braga, segundo os bombeiros que acorreram ao local."});
+  EXPECT_EQ(Assemble("A feira do livro abre as portas no s\xE1"
+                     "bado de manh\xE3, \xE0s\n"
+                     "10h, com a presen\xE7"
+                     "a de v\xE1rios autores.\n")
+                .size(),
+            1u);
+  // Also a short line that ends in a comma.
+  EXPECT_EQ(Assemble("Os alunos chegaram cedo,\nMaria \xE0 frente de todos.\n").size(), 1u);
+}
+
+TEST(ParagraphAssembler, ContinuesALineAfterWhichTheSentenceGoesOnInLowerCase) {
+  EXPECT_EQ(Assemble("O comboio das oito chegou a Coimbra com mais de uma hora de atraso\n"
+                     "porque a linha estava cortada.\n")
+                .size(),
+            1u);
+  // Also after an ellipsis, which ends no sentence before lower case.
+  EXPECT_EQ(Assemble("Esperou pela resposta durante a tarde inteira sem dizer palavra ...\n"
+                     "e depois foi-se embora.\n")
+                .size(),
+            1u);
+}
+
+TEST(ParagraphAssembler, JoinsANameOrAnAbbreviationWrappedBeforeTheNextLine) {
+  EXPECT_EQ(Assemble("A nova diretora do museu municipal de arte contempor\xE2nea, Ana\n"
+                     "Beatriz Moreira, apresentou ontem o programa do ano.\n")
+                .size(),
+            1u);
+  EXPECT_EQ(Assemble("A reuni\xE3o decorreu na sede da associa\xE7\xE3o de moradores da rua de S.\n"
+                     "Bento, no centro da cidade, at\xE9 tarde.\n")
+                .size(),
+            1u);
+}
+
+TEST(ParagraphAssembler, EndsAHeadingBeforeALongerLineOrAWordThatOpensSentences) {
+  // The next line is longer than the heading and its first word together:
+  // no wrapping left the heading so short.
+  EXPECT_EQ(Assemble("Greve para os comboios do Norte\n"
+                     "A circula\xE7\xE3o ficou suspensa durante toda a manh\xE3 de ontem.\n"),
+            (Paragraphs{"Greve para os comboios do Norte",
+                        "A circula\xE7\xE3o ficou suspensa durante toda a manh\xE3 de ontem."}));
+  // As long as a wrapped line may be, but before "Os", which opens sentences
+  // and is no name.
+  EXPECT_EQ(Assemble("C\xE2mara aprova or\xE7"
+                     "amento para o pr\xF3ximo ano com votos contra da oposi\xE7\xE3o\n"
+                     "Os vereadores discutiram a proposta durante seis horas.\n")
+                .size(),
+            2u);
+}
+
+TEST(ParagraphAssembler, EndsHeadingsOfParagraphPerLineText) {
+  std::string paragraph =
+      "Os agricultores da regi\xE3o dizem que n\xE3o chove h\xE1 quatro meses e que a colheita "
+      "deste "
+      "ano est\xE1 perdida, sobretudo a do milho e a das batatas, que precisam de muita \xE1gua.";
+  // A heading, a line naming the author and a paragraph: every line is short
+  // beside the one after it.
+  EXPECT_EQ(
+      Assemble("Um ver\xE3o sem chuva\nPedro Lopes, correspondente em Faro\n" + paragraph + "\n"),
+      (Paragraphs{"Um ver\xE3o sem chuva", "Pedro Lopes, correspondente em Faro", paragraph}));
+  // Lines longer than wrapping makes them end paragraphs even before lower
+  // case.
+  std::string item =
+      "peixe fresco, que os pescadores tinham trazido de madrugada, fruta da "
+      "\xE9poca, p\xE3o de milho ainda quente e queijo da serra curado em casa;";
+  EXPECT_EQ(Assemble("No mercado da vila encontrou:\n" + item + "\n"),
+            (Paragraphs{"No mercado da vila encontrou:", item}));
 }
 
 TEST(ParagraphAssembler, GivesTheSameResultWhateverThePieces) {

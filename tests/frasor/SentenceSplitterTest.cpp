@@ -108,3 +108,67 @@ TEST(SentenceSplitter, CountsBracketsFromTheStartOfEachSentence) {
   EXPECT_EQ(Split("Veja a nota (um. Depois veio (dois) e saiu. Fim tres) aqui."),
             (Sentences{"Veja a nota (um.", "Depois veio (dois) e saiu.", "Fim tres) aqui."}));
 }
+
+TEST(SentenceSplitter, KeepsASpeakersLabelWithTheSentenceAfterIt) {
+  // Interviews: "P." for the question and "R." for the answer, before a
+  // dialogue dash (two hyphens, an em dash) or at the start of a paragraph.
+  EXPECT_EQ(
+      Split("P. -- Quando abre a loja? R. -- Em mar\xE7o, se tudo correr bem. P. \x97 E depois?"),
+      (Sentences{"P. -- Quando abre a loja?", "R. -- Em mar\xE7o, se tudo correr bem.",
+                 "P. \x97 E depois?"}));
+  ExpectOneSentence("R. Ainda n\xE3o decidimos nada.");
+  ExpectOneSentence("A.C.M. -- Nunca disse isso a ningu\xE9m.");
+  // Not a label: a capital that ends a sentence before a dash, and a capital
+  // after the start of the paragraph before a word that opens sentences.
+  EXPECT_EQ(Split("A equipa ficou no grupo B. -- E agora?"),
+            (Sentences{"A equipa ficou no grupo B.", "-- E agora?"}));
+  EXPECT_EQ(Split("Ningu\xE9m respondeu. P. Depois fechou a porta."),
+            (Sentences{"Ningu\xE9m respondeu.", "P.", "Depois fechou a porta."}));
+}
+
+TEST(SentenceSplitter, GoesOnAfterAnExclamationOrQuestionBeforeADashAndLowerCase) {
+  ExpectOneSentence("Disse que voltaria -- e voltou! -- mesmo sem convite.");
+  ExpectOneSentence("\xABJ\xE1 acabaste?\xBB -- perguntou o irm\xE3o.");
+  ExpectOneSentence("Entrou -- que surpresa! --, sentou-se e pediu caf\xE9.");
+  ExpectOneSentence("Que dia t\xE3o comprido! --");
+  ExpectOneSentence("Esperou\x85 \x97 e desistiu.");
+  // A dash before a capital opens the next turn of the dialogue.
+  EXPECT_EQ(Split("Basta! -- N\xE3o digas mais nada."),
+            (Sentences{"Basta!", "-- N\xE3o digas mais nada."}));
+  EXPECT_EQ(Split("Chove? \x97 N\xE3o."), (Sentences{"Chove?", "\x97 N\xE3o."}));
+}
+
+TEST(SentenceSplitter, KeepsNamesAndNumbersAfterMoreAbbreviations) {
+  ExpectOneSentence("Morou anos em St. Albans antes de voltar.");
+  ExpectOneSentence("O Sp. Espinho venceu ontem em casa.");
+  ExpectOneSentence("Foi recebido por d. Maria, a dona da pens\xE3o.");
+  ExpectOneSentence("Reservas pelo tel. (021) 555-0199 at\xE9 sexta.");
+  // The state's acronym is no abbreviation; a lower-case "d" before a word
+  // that opens sentences ends one.
+  EXPECT_EQ(Split("Mora em Santos, SP. Trabalha no porto."),
+            (Sentences{"Mora em Santos, SP.", "Trabalha no porto."}));
+  EXPECT_EQ(Split("Escreveu a letra d. Depois apagou-a."),
+            (Sentences{"Escreveu a letra d.", "Depois apagou-a."}));
+}
+
+TEST(SentenceSplitter, EndsASentenceAtAnAbbreviationBeforeAClosingBracket) {
+  EXPECT_EQ(Split("O livro saiu este m\xEAs (210 p\xE1gs.) Custa dez euros."),
+            (Sentences{"O livro saiu este m\xEAs (210 p\xE1gs.)", "Custa dez euros."}));
+  ExpectOneSentence("O mapa (ver p\xE1g. 3) mostra a rota.");
+}
+
+TEST(SentenceSplitter, GoesOnAfterAnEllipsisBeforeLowerCase) {
+  ExpectOneSentence("Bem .. talvez amanh\xE3.");
+  ExpectOneSentence("Hesitou... e saiu sem falar.");
+  ExpectOneSentence("Hesitou\x85 e saiu sem falar.");
+  ExpectOneSentence("Hesitou . . . e saiu sem falar.");
+  EXPECT_EQ(Split("Hesitou... Depois saiu."), (Sentences{"Hesitou...", "Depois saiu."}));
+}
+
+TEST(SentenceSplitter, KeepsTheNumberOfAListItemWithItsSentence) {
+  EXPECT_EQ(Split("H\xE1 duas regras. 1. Ningu\xE9m sai. 2. Todos votam."),
+            (Sentences{"H\xE1 duas regras.", "1. Ningu\xE9m sai.", "2. Todos votam."}));
+  // A number that ends a sentence is no item's.
+  EXPECT_EQ(Split("Ganhou por 2 a 1. Depois festejou."),
+            (Sentences{"Ganhou por 2 a 1.", "Depois festejou."}));
+}
