@@ -24,6 +24,8 @@ namespace {
 constexpr int Runs = 100;
 // Present only in the application folder a child is started in.
 constexpr const char* ChildMarker = "loja-concorrente.marca";
+// Where a child leaves why it failed, after its name ("beta.falha").
+constexpr const char* FailureSuffix = ".falha";
 
 // One of the two programs: `Runs` runs, each storing five words of its own
 // and one that the other program stores too, unless it finds it there.
@@ -45,14 +47,21 @@ TEST_P(ConcurrentStoreChild, StoresItsWords) {
   std::string prefix = GetParam();
   StartUp();
   std::string text = prefix + ".txt";
-  for (int run = 0; run < Runs; ++run) {
-    std::ostringstream words;
-    for (int word = 0; word < 5; ++word) {
-      words << prefix << char('a' + run % 26) << char('a' + run / 26) << char('a' + word) << ' ';
+  int run = 0;
+  try {
+    for (; run < Runs; ++run) {
+      std::ostringstream words;
+      for (int word = 0; word < 5; ++word) {
+        words << prefix << char('a' + run % 26) << char('a' + run / 26) << char('a' + word) << ' ';
+      }
+      words << "comum" << char('a' + run % 26) << char('a' + run / 26) << ' ';
+      WriteBytes(text, words.str() + ".\n");
+      RunDetection(text, true, false);
     }
-    words << "comum" << char('a' + run % 26) << char('a' + run / 26) << ' ';
-    WriteBytes(text, words.str() + ".\n");
-    RunDetection(text, true, false);
+  } catch (const std::exception& failure) {
+    // A child's own output reaches no one: the test that started it reports this.
+    WriteBytes(prefix + FailureSuffix, "run " + std::to_string(run) + ": " + failure.what());
+    throw;
   }
   ShutDown();
 }
@@ -67,6 +76,10 @@ TEST_F(ConcurrentStoreTest, TwoProgramsStoringIntoOneUserDictionaryLoseAndMixNot
       TEST_PROGRAM, "--gtest_filter=Programs/ConcurrentStoreChild.StoresItsWords/1");
   EXPECT_EQ(ExitStatusOf(alfa), 0);
   EXPECT_EQ(ExitStatusOf(beta), 0);
+  for (std::string child : {"alfa", "beta"}) {
+    std::string failure = app_ / (child + FailureSuffix);
+    if (platform::FileExists(failure)) ADD_FAILURE() << child << ", " << ReadBytes(failure);
+  }
 
   std::map<std::string, int> lines;
   std::string stored = ReadBytes(userPath_);
