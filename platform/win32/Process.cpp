@@ -15,6 +15,11 @@ HANDLE Native(std::intptr_t process) { return reinterpret_cast<HANDLE>(process);
 // or crashed, as a signal ends a POSIX process.
 bool EndedByException(DWORD code) { return code >= 0xC0000000u; }
 
+// A new process that dies while it starts, before running any of its own
+// code, fails its creation with an internal error; Wine does so now and then
+// on a busy machine. Another attempt starts it.
+constexpr int StartAttempts = 3;
+
 }  // namespace
 
 Process Process::Start(const std::string& program, const std::string& argument) {
@@ -31,9 +36,15 @@ Process Process::Start(const std::string& program, const std::string& argument) 
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_HIDE;
   PROCESS_INFORMATION started = {};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                      nullptr, nullptr, &startup, &started)) {
-    throw FileError::FromSystemError(static_cast<int>(GetLastError()), program);
+  for (int attempt = 1;; ++attempt) {
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                       nullptr, nullptr, &startup, &started)) {
+      break;
+    }
+    DWORD error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR || attempt == StartAttempts) {
+      throw FileError::FromSystemError(static_cast<int>(error), program);
+    }
   }
   CloseHandle(started.hThread);
   return Process(reinterpret_cast<std::intptr_t>(started.hProcess));
