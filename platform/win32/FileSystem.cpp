@@ -8,14 +8,6 @@
 #include "platform/win32/WideText.h"
 
 namespace platform {
-namespace {
-
-// The longest name of one file, in characters.
-constexpr std::size_t NameLimit = 255;
-
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-}  // namespace
 
 std::string CurrentDirectory() {
   std::vector<wchar_t> buffer(MAX_PATH + 1);
@@ -47,17 +39,18 @@ void RenameFile(const std::string& from, const std::string& to) {
   }
 }
 
-std::string TemporaryNameBeside(const std::string& path, std::string_view suffix) {
-  std::size_t nameStart = path.size();
-  while (nameStart > 0 && !IsSeparator(path[nameStart - 1]) && path[nameStart - 1] != ':') {
-    --nameStart;
+void CheckReplaceable(const std::string& path) {
+  // Replacing needs the right to delete the file, which a program holding it
+  // open without delete sharing (a spreadsheet showing it) denies to all.
+  HANDLE file = CreateFileW(win32::WidePath(path).c_str(), DELETE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return;
+    throw FileError::FromSystemError(static_cast<int>(error), path);
   }
-  std::size_t nameLength = path.size() - nameStart;
-  std::size_t cutStart = nameStart;
-  if (nameLength + suffix.size() > NameLimit && NameLimit > suffix.size()) {
-    cutStart = path.size() - (NameLimit - suffix.size());
-  }
-  return path.substr(0, nameStart) + path.substr(cutStart) + std::string(suffix);
+  CloseHandle(file);
 }
 
 }  // namespace platform

@@ -67,6 +67,17 @@ Handle CreateForWriting(const std::string& path) {
   return Checked(OpenShared(path, GENERIC_WRITE, CREATE_ALWAYS), path);
 }
 
+Handle CreateNew(const std::string& path) {
+  HANDLE file = OpenShared(path, GENERIC_WRITE, CREATE_NEW);
+  if (file == INVALID_HANDLE_VALUE &&
+      (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS)) {
+    return NoHandle;
+  }
+  return Checked(file, path);
+}
+
+const int NameTakenCode = ERROR_FILE_EXISTS;
+
 Handle OpenForAppending(const std::string& path) {
   Handle file = OpenWaitingForWriters(path, GENERIC_READ | GENERIC_WRITE);
   try {
