@@ -25,15 +25,17 @@ std::string CurrentDirectory() {
 }
 
 bool FileExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesW(win32::WidePath(path).c_str());
+  DWORD attributes = GetFileAttributesW(win32::ExtendedPath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool RemoveFile(const std::string& path) { return DeleteFileW(win32::WidePath(path).c_str()) != 0; }
+bool RemoveFile(const std::string& path) {
+  return DeleteFileW(win32::ExtendedPath(path).c_str()) != 0;
+}
 
 void RenameFile(const std::string& from, const std::string& to) {
-  std::wstring wideFrom = win32::WidePath(from);
-  std::wstring wideTo = win32::WidePath(to);
+  std::wstring wideFrom = win32::ExtendedPath(from);
+  std::wstring wideTo = win32::ExtendedPath(to);
   if (!MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_REPLACE_EXISTING)) {
     throw FileError::FromSystemError(static_cast<int>(GetLastError()), to);
   }
@@ -42,7 +44,7 @@ void RenameFile(const std::string& from, const std::string& to) {
 void CheckReplaceable(const std::string& path) {
   // Replacing needs the right to delete the file, which a program holding it
   // open without delete sharing (a spreadsheet showing it) denies to all.
-  HANDLE file = CreateFileW(win32::WidePath(path).c_str(), DELETE,
+  HANDLE file = CreateFileW(win32::ExtendedPath(path).c_str(), DELETE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {

@@ -23,8 +23,8 @@ HANDLE Native(Handle file) { return reinterpret_cast<HANDLE>(file); }
 
 // Others may read a file while the system holds it, but not write it.
 HANDLE OpenShared(const std::string& path, DWORD access, DWORD disposition) {
-  return CreateFileW(win32::WidePath(path).c_str(), access, FILE_SHARE_READ, nullptr, disposition,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(win32::ExtendedPath(path).c_str(), access, FILE_SHARE_READ, nullptr,
+                     disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 Handle Checked(HANDLE file, const std::string& path) {
