@@ -41,9 +41,12 @@ void RenameFile(const std::string& from, const std::string& to) {
 
 void CheckReplaceable(const std::string& path) {
   RefuseNulInPath(path);
-  // rename() replaces a file whoever holds it open, but never a folder.
+  // rename() replaces a file whoever holds it open, but never a folder, and
+  // never takes a name that the file system refuses (ENAMETOOLONG).
   struct stat info;
-  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+  if (stat(path.c_str(), &info) != 0) {
+    if (errno != ENOENT) throw FileError::FromSystemError(errno, path);
+  } else if (S_ISDIR(info.st_mode)) {
     throw FileError::FromSystemError(EISDIR, path);
   }
 }
