@@ -23,6 +23,7 @@ cleanup() {
   rmdir "$disk"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM HUP
 mount -t tmpfs -o "size=$size,mode=0777" lexavia-full-disk "$disk"
 ln -sfn "$disk" "$drive"
 status=0
