@@ -43,9 +43,10 @@ void RenameFile(const std::string& from, const std::string& to);
 
 // Throws the FileError that replacing the existing file `path` by
 // RenameFile would meet now, where it can be told beforehand: a folder of
-// that name, a name the file system refuses, or (Windows) another program
-// holding the file open without letting it be replaced, "I/O error 32".
-// Nothing when no file of that name exists.
+// that name, a name the file system refuses, or on Windows a file marked
+// read-only ("File access denied") or held open by another program that
+// does not let it be replaced ("I/O error 32"). Nothing when no file of
+// that name exists.
 void CheckReplaceable(const std::string& path);
 
 // How the names of TemporaryNameBeside end.

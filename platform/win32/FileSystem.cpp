@@ -42,17 +42,23 @@ void RenameFile(const std::string& from, const std::string& to) {
 }
 
 void CheckReplaceable(const std::string& path) {
+  std::wstring widePath = win32::ExtendedPath(path);
   // Replacing needs the right to delete the file, which a program holding it
-  // open without delete sharing (a spreadsheet showing it) denies to all.
-  HANDLE file = CreateFileW(win32::ExtendedPath(path).c_str(), DELETE,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // open without delete sharing (a spreadsheet showing it) denies to all,
+  // and a file marked read-only, whose rename the system refuses.
+  HANDLE file =
+      CreateFileW(widePath.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND) return;
     throw FileError::FromSystemError(static_cast<int>(error), path);
   }
   CloseHandle(file);
+  DWORD attributes = GetFileAttributesW(widePath.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    throw FileError::FromSystemError(ERROR_ACCESS_DENIED, path);
+  }
 }
 
 }  // namespace platform

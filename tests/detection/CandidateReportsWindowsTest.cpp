@@ -31,7 +31,7 @@ using ReportsWindowsTest = ReportsTest;
 
 }  // namespace
 
-TEST_F(ReportsWindowsTest, AReportHeldOpenIsASharingErrorAndBothOldReportsStay) {
+TEST_F(ReportsWindowsTest, AReportThatCannotBeReplacedFailsTheRunAndBothOldReportsStay) {
   AddCandidate("blog", std::make_shared<const std::string>("Um blog. "));
   for (const char* held : {"_candidatos-neologismos.txt", "_candidatos-neologismos.html"}) {
     WriteBytes(input_ + "_candidatos-neologismos.txt", "antigo txt");
@@ -50,6 +50,19 @@ TEST_F(ReportsWindowsTest, AReportHeldOpenIsASharingErrorAndBothOldReportsStay) 
     EXPECT_EQ(HtmlReport(), "antigo html") << held;
     EXPECT_EQ(FilesIn(dir_.Path()).size(), 2u) << held;  // no temporary file
   }
+  // A report marked read-only cannot be replaced either.
+  std::wstring html = platform::win32::WidePath(input_ + "_candidatos-neologismos.html");
+  ASSERT_TRUE(SetFileAttributesW(html.c_str(), FILE_ATTRIBUTE_READONLY));
+  try {
+    WriteCandidateFiles(input_);
+    ADD_FAILURE() << "replaced a read-only report";
+  } catch (const platform::FileError& error) {
+    EXPECT_STREQ(error.what(), "File access denied");
+  }
+  SetFileAttributesW(html.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(TextReport(), "antigo txt");
+  EXPECT_EQ(FilesIn(dir_.Path()).size(), 2u);
+
   // Once let go, both are replaced.
   WriteCandidateFiles(input_);
   EXPECT_EQ(TextReport(), TextHeader + "blog; N\xE3o; Um blog. \r\n");
