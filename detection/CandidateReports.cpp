@@ -5,6 +5,7 @@
 #include "detection/CandidateList.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/Process.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -19,30 +20,49 @@ constexpr std::string_view HtmlHeader =
     "a</b></td></tr>\r\n";
 constexpr std::string_view HtmlFooter = "</table>\r\n</body></html>";
 
+// How often, and how long apart, the deletion of a temporary file that
+// failed is tried again: a program that looks into new files (an indexer, a
+// virus scanner) may hold one for a moment.
+constexpr int RemovalAttempts = 20;
+constexpr unsigned RemovalRetryMicroseconds = 50000;
+
 // A report written under a temporary name and renamed into place once
-// complete; the temporary file is removed unless it was committed. Where no
-// new file can be made beside the report (a folder without write permission)
-// but an earlier report may be written, it is written in place instead.
+// complete; unless it was committed, the temporary file is closed and
+// removed. Where no new file can be made beside the report (a folder without
+// write permission) but an earlier report may be written, it is written in
+// place instead.
 class PendingReport {
  public:
   explicit PendingReport(std::string finalName)
-      : finalName_(std::move(finalName)),
-        temporaryName_(platform::TemporaryNameBeside(finalName_, ".lexavia-tmp")),
-        file_(CreateTemporaryOrInPlace()) {}
+      : finalName_(std::move(finalName)), file_(CreateTemporaryOrInPlace()) {}
+  // Reached before Commit only when an error is on its way, which stays the
+  // error the user is told of.
   ~PendingReport() {
-    if (!committed_ && !inPlace_) platform::RemoveFile(temporaryName_);
+    file_.CloseQuietly();
+    if (!committed_ && !inPlace_) RemoveTemporary();
   }
 
   platform::OutputFile& File() { return file_; }
+  // Fails, before any report is replaced, when this one could not be.
+  void CheckReplaceable() const {
+    if (!inPlace_) platform::CheckReplaceable(finalName_);
+  }
   void Commit() {
     if (!inPlace_) platform::RenameFile(temporaryName_, finalName_);
     committed_ = true;
   }
 
  private:
+  void RemoveTemporary() const {
+    for (int attempt = 1; !platform::RemoveFile(temporaryName_); ++attempt) {
+      if (!platform::FileExists(temporaryName_) || attempt == RemovalAttempts) return;
+      platform::SleepMicroseconds(RemovalRetryMicroseconds);
+    }
+  }
+
   platform::OutputFile CreateTemporaryOrInPlace() {
     try {
-      return platform::OutputFile::Create(temporaryName_);
+      return platform::OutputFile::CreateBeside(finalName_, temporaryName_);
     } catch (const platform::FileError& error) {
       if (error.Kind() != platform::FileErrorKind::AccessDenied ||
           !platform::FileExists(finalName_)) {
@@ -54,8 +74,8 @@ class PendingReport {
   }
 
   std::string finalName_;
-  std::string temporaryName_;
-  bool inPlace_ = false;  // set while file_ is made, so declared before it
+  std::string temporaryName_;  // set while file_ is made, so declared before it
+  bool inPlace_ = false;       // likewise
   platform::OutputFile file_;
   bool committed_ = false;
 };
@@ -113,6 +133,10 @@ void WriteCandidateFiles(const std::string& inputName) {
   html.Write(HtmlFooter);
   html.Close();
 
+  // A report that another program holds would fail its rename: found before
+  // the first rename, it leaves both earlier reports as they were.
+  textReport.CheckReplaceable();
+  htmlReport.CheckReplaceable();
   textReport.Commit();
   htmlReport.Commit();
 }

@@ -41,10 +41,21 @@ bool RemoveFile(const std::string& path);
 // Replaces `to` by `from` in one step; throws FileError.
 void RenameFile(const std::string& from, const std::string& to);
 
-// A name in the folder of `path` for a file that is to replace it: `path`
-// followed by `suffix`. Where that would pass the file system's limit on the
-// length of one name, the front of the last part gives way, so that two
-// names differing at their ends keep differing.
-std::string TemporaryNameBeside(const std::string& path, std::string_view suffix);
+// Throws the FileError that replacing the existing file `path` by
+// RenameFile would meet now, where it can be told beforehand: a folder of
+// that name, a name the file system refuses, or on Windows a file marked
+// read-only ("File access denied") or held open by another program that
+// does not let it be replaced ("I/O error 32"). Nothing when no file of
+// that name exists.
+void CheckReplaceable(const std::string& path);
+
+// How the names of TemporaryNameBeside end.
+inline constexpr std::string_view TemporaryEnding = ".lexavia-tmp";
+
+// A name in the folder of `path` for a file that is to replace it: eight
+// random hexadecimal digits and TemporaryEnding, 20 characters in all, so
+// that it never makes a path longer than that of a file whose own name is
+// longer. A new call gives another name; create the file exclusively.
+std::string TemporaryNameBeside(const std::string& path);
 
 }  // namespace platform

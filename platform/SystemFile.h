@@ -21,6 +21,13 @@ Handle OpenForReading(const std::string& path);
 // A file created, or emptied when it exists, for writing.
 Handle CreateForWriting(const std::string& path);
 
+// A new file for writing, made only where no file of that name exists:
+// NoHandle when one does.
+Handle CreateNew(const std::string& path);
+
+// The system's code for a name that is taken (EEXIST, ERROR_FILE_EXISTS).
+extern const int NameTakenCode;
+
 // An existing file for appending, held by this process alone among those
 // that append to it, so that their appends never interleave; waits while
 // another holds it.

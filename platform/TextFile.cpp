@@ -3,12 +3,15 @@
 #include <utility>
 
 #include "platform/FileError.h"
+#include "platform/FileSystem.h"
 
 namespace platform {
 namespace {
 
 constexpr char EndOfFileByte = 26;
 constexpr std::size_t OutputBufferSize = 1 << 16;
+// Taken names in a row before a folder counts as full of temporary files.
+constexpr int TemporaryNameAttempts = 100;
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 bool IsBlankOrBreak(char c) { return c == ' ' || c == '\t' || IsLineBreak(c); }
@@ -85,12 +88,19 @@ OutputFile OutputFile::Create(const std::string& path) {
   return OutputFile(system_file::CreateForWriting(path));
 }
 
+OutputFile OutputFile::CreateBeside(const std::string& path, std::string& name) {
+  for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
+    name = TemporaryNameBeside(path);
+    system_file::Handle file = system_file::CreateNew(name);
+    if (file != system_file::NoHandle) return OutputFile(file);
+  }
+  throw FileError::FromSystemError(system_file::NameTakenCode, name);
+}
+
 OutputFile::OutputFile(OutputFile&& other) noexcept
     : file_(Release(other.file_)), buffer_(std::move(other.buffer_)) {}
 
-OutputFile::~OutputFile() {
-  if (file_ != system_file::NoHandle) system_file::CloseQuietly(file_);
-}
+OutputFile::~OutputFile() { CloseQuietly(); }
 
 void OutputFile::Write(std::string_view bytes) {
   if (buffer_.size() + bytes.size() > OutputBufferSize) {
@@ -111,8 +121,18 @@ void OutputFile::Flush() {
 
 void OutputFile::Close() {
   if (file_ == system_file::NoHandle) return;
-  Flush();
+  try {
+    Flush();
+  } catch (const FileError&) {
+    CloseQuietly();
+    throw;
+  }
   system_file::Close(Release(file_));
+}
+
+void OutputFile::CloseQuietly() {
+  buffer_.clear();
+  if (file_ != system_file::NoHandle) system_file::CloseQuietly(Release(file_));
 }
 
 // --- AppendFile ------------------------------------------------------------

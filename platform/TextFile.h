@@ -62,14 +62,23 @@ class OutputFile {
   // Creates the file, or empties an existing one of that name.
   static OutputFile Create(const std::string& path);
 
+  // Creates a new file to replace `path` once complete, under a name of its
+  // own in the same folder (TemporaryNameBeside) that no other file had, and
+  // sets `name` to that name.
+  static OutputFile CreateBeside(const std::string& path, std::string& name);
+
   OutputFile(OutputFile&& other) noexcept;
   OutputFile& operator=(OutputFile&&) = delete;
-  // Closes without reporting errors: reached only when another error is
-  // already on its way.
+  // As CloseQuietly: reached only when another error is already on its way.
   ~OutputFile();
 
   void Write(std::string_view bytes);
+  // Writes what the buffer holds and closes the file; the file is closed
+  // also when that fails.
   void Close();
+  // Closes the file without writing the buffer or reporting errors, on a
+  // path where another error is already on its way.
+  void CloseQuietly();
 
  private:
   explicit OutputFile(system_file::Handle file) : file_(file) {}

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <vector>
 
@@ -40,22 +39,16 @@ void RenameFile(const std::string& from, const std::string& to) {
   if (std::rename(from.c_str(), to.c_str()) != 0) throw FileError::FromSystemError(errno, to);
 }
 
-std::string TemporaryNameBeside(const std::string& path, std::string_view suffix) {
-  std::size_t slash = path.rfind('/');
-  std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  std::string folder = nameStart == 0 ? "." : path.substr(0, nameStart);
-  long limit = pathconf(folder.c_str(), _PC_NAME_MAX);
-  if (limit <= 0) limit = NAME_MAX;
-  std::size_t room = static_cast<std::size_t>(limit);
-  std::size_t nameLength = path.size() - nameStart;
-  std::size_t cutStart = nameStart;
-  if (nameLength + suffix.size() > room && room > suffix.size()) {
-    cutStart = path.size() - (room - suffix.size());
-    // Never keep half of a UTF-8 sequence.
-    while (cutStart < path.size() && (static_cast<unsigned char>(path[cutStart]) & 0xC0) == 0x80)
-      ++cutStart;
+void CheckReplaceable(const std::string& path) {
+  RefuseNulInPath(path);
+  // rename() replaces a file whoever holds it open, but never a folder, and
+  // never takes a name that the file system refuses (ENAMETOOLONG).
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) {
+    if (errno != ENOENT) throw FileError::FromSystemError(errno, path);
+  } else if (S_ISDIR(info.st_mode)) {
+    throw FileError::FromSystemError(EISDIR, path);
   }
-  return path.substr(0, nameStart) + path.substr(cutStart) + std::string(suffix);
 }
 
 }  // namespace platform

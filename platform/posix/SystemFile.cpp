@@ -46,6 +46,19 @@ Handle CreateForWriting(const std::string& path) {
   return OpenChecked(path, O_WRONLY | O_CREAT | O_TRUNC, 0666);
 }
 
+Handle CreateNew(const std::string& path) {
+  RefuseNulInPath(path);
+  int fd;
+  do {
+    fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0 && errno == EEXIST) return NoHandle;
+  if (fd < 0) throw FileError::FromSystemError(errno, path);
+  return fd;
+}
+
+const int NameTakenCode = EEXIST;
+
 Handle OpenForAppending(const std::string& path) {
   int fd = OpenChecked(path, O_RDWR | O_APPEND);
   while (flock(fd, LOCK_EX) != 0) {

@@ -8,14 +8,6 @@
 #include "platform/win32/WideText.h"
 
 namespace platform {
-namespace {
-
-// The longest name of one file, in characters.
-constexpr std::size_t NameLimit = 255;
-
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-}  // namespace
 
 std::string CurrentDirectory() {
   std::vector<wchar_t> buffer(MAX_PATH + 1);
@@ -33,31 +25,40 @@ std::string CurrentDirectory() {
 }
 
 bool FileExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesW(win32::WidePath(path).c_str());
+  DWORD attributes = GetFileAttributesW(win32::ExtendedPath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool RemoveFile(const std::string& path) { return DeleteFileW(win32::WidePath(path).c_str()) != 0; }
+bool RemoveFile(const std::string& path) {
+  return DeleteFileW(win32::ExtendedPath(path).c_str()) != 0;
+}
 
 void RenameFile(const std::string& from, const std::string& to) {
-  std::wstring wideFrom = win32::WidePath(from);
-  std::wstring wideTo = win32::WidePath(to);
+  std::wstring wideFrom = win32::ExtendedPath(from);
+  std::wstring wideTo = win32::ExtendedPath(to);
   if (!MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_REPLACE_EXISTING)) {
     throw FileError::FromSystemError(static_cast<int>(GetLastError()), to);
   }
 }
 
-std::string TemporaryNameBeside(const std::string& path, std::string_view suffix) {
-  std::size_t nameStart = path.size();
-  while (nameStart > 0 && !IsSeparator(path[nameStart - 1]) && path[nameStart - 1] != ':') {
-    --nameStart;
+void CheckReplaceable(const std::string& path) {
+  std::wstring widePath = win32::ExtendedPath(path);
+  // Replacing needs the right to delete the file, which a program holding it
+  // open without delete sharing (a spreadsheet showing it) denies to all,
+  // and a file marked read-only, whose rename the system refuses.
+  HANDLE file =
+      CreateFileW(widePath.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return;
+    throw FileError::FromSystemError(static_cast<int>(error), path);
   }
-  std::size_t nameLength = path.size() - nameStart;
-  std::size_t cutStart = nameStart;
-  if (nameLength + suffix.size() > NameLimit && NameLimit > suffix.size()) {
-    cutStart = path.size() - (NameLimit - suffix.size());
+  CloseHandle(file);
+  DWORD attributes = GetFileAttributesW(widePath.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    throw FileError::FromSystemError(ERROR_ACCESS_DENIED, path);
   }
-  return path.substr(0, nameStart) + path.substr(cutStart) + std::string(suffix);
 }
 
 }  // namespace platform

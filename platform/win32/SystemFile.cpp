@@ -23,8 +23,8 @@ HANDLE Native(Handle file) { return reinterpret_cast<HANDLE>(file); }
 
 // Others may read a file while the system holds it, but not write it.
 HANDLE OpenShared(const std::string& path, DWORD access, DWORD disposition) {
-  return CreateFileW(win32::WidePath(path).c_str(), access, FILE_SHARE_READ, nullptr, disposition,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(win32::ExtendedPath(path).c_str(), access, FILE_SHARE_READ, nullptr,
+                     disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 Handle Checked(HANDLE file, const std::string& path) {
@@ -66,6 +66,17 @@ Handle OpenForReading(const std::string& path) {
 Handle CreateForWriting(const std::string& path) {
   return Checked(OpenShared(path, GENERIC_WRITE, CREATE_ALWAYS), path);
 }
+
+Handle CreateNew(const std::string& path) {
+  HANDLE file = OpenShared(path, GENERIC_WRITE, CREATE_NEW);
+  if (file == INVALID_HANDLE_VALUE &&
+      (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS)) {
+    return NoHandle;
+  }
+  return Checked(file, path);
+}
+
+const int NameTakenCode = ERROR_FILE_EXISTS;
 
 Handle OpenForAppending(const std::string& path) {
   Handle file = OpenWaitingForWriters(path, GENERIC_READ | GENERIC_WRITE);

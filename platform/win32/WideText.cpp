@@ -20,6 +20,20 @@ std::wstring WidePath(const std::string& path) {
   return wide;
 }
 
+std::wstring ExtendedPath(const std::string& path) {
+  std::wstring wide = WidePath(path);
+  if (wide.empty() || wide.starts_with(L"\\\\?\\")) return wide;
+  DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (length == 0) throw FileError::InvalidName();
+  std::wstring full(length, L'\0');
+  length = GetFullPathNameW(wide.c_str(), length, full.data(), nullptr);
+  if (length == 0 || length >= full.size()) throw FileError::InvalidName();
+  full.resize(length);
+  if (full.starts_with(L"\\\\.\\")) return full;  // a device: "NUL", "COM1"
+  if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
 std::string NarrowPath(const std::wstring& text) {
   if (text.empty()) return std::string();
   BOOL lacking = FALSE;

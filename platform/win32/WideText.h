@@ -11,6 +11,15 @@ namespace platform::win32 {
 // path holding a NUL.
 std::wstring WidePath(const std::string& path);
 
+// `path` as the file calls take it: made whole and normalised as the system
+// does it ("/" is a separator, "." and ".." are resolved, a relative path
+// is completed from the current folder), then marked with "\\?\" (or
+// "\\?\UNC\" for a share) so that no limit of 260 characters applies.
+// A device name or an already marked path passes unchanged. Throws
+// FileError::InvalidName() for a path holding a NUL or one the system
+// cannot complete.
+std::wstring ExtendedPath(const std::string& path);
+
 // `text` in Windows-1252. Throws FileError::InvalidName() for a character
 // that Windows-1252 lacks: the name it would give is another file's.
 std::string NarrowPath(const std::wstring& text);

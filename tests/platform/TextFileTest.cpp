@@ -1,15 +1,12 @@
-#include <sys/stat.h>
-#include <unistd.h>
-
+// Buffered files and the file system's operations, on every platform.
+#include <filesystem>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
-#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 using platform::FileError;
@@ -17,25 +14,19 @@ using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
-TEST(InputFile, OnlyFilesAreOpenedAndAPipeIsRefusedWithoutWaiting) {
-  TempDir dir;
-  std::string pipe = dir / "pipe";
-  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
-  // An open that waited for a writer would be ended by the alarm.
-  int status = testing_support::RunInChild([&] {
-    alarm(10);
-    for (const std::string& path : {dir.Path(), std::string("/dev/null"), pipe}) {
-      try {
-        platform::InputFile file(path);
-        return 1;
-      } catch (const FileError& error) {
-        if (error.Kind() != platform::FileErrorKind::AccessDenied) return 2;
-      }
-    }
-    return 0;
-  });
-  EXPECT_EQ(status, 0);
+namespace {
+
+template <typename Operation>
+std::string ErrorOf(Operation operation) {
+  try {
+    operation();
+  } catch (const FileError& error) {
+    return error.what();
+  }
+  return "no error";
 }
+
+}  // namespace
 
 TEST(OutputFile, CreateReplacesAnExistingFileAndWritesEveryByte) {
   TempDir dir;
@@ -55,27 +46,38 @@ TEST(OutputFile, CreateReplacesAnExistingFileAndWritesEveryByte) {
   EXPECT_EQ(ReadBytes(path), expected);
 }
 
-TEST(OutputFile, CreateInAMissingOrReadOnlyFolderFails) {
+TEST(OutputFile, CreateInAMissingFolderFails) {
   TempDir dir;
-  try {
-    platform::OutputFile::Create(dir / "absent/report.txt");
-    FAIL() << "created a file in a missing folder";
-  } catch (const FileError& error) {
-    EXPECT_STREQ(error.what(), "Invalid filename");
-  }
+  EXPECT_EQ(ErrorOf([&] { platform::OutputFile::Create(dir / "absent/report.txt"); }),
+            "Invalid filename");
+}
 
-  testing_support::OpenUpForOthers(dir);
-  std::string folder = dir / "readonly";
-  ASSERT_EQ(mkdir(folder.c_str(), 0555), 0);
-  int status = testing_support::RunUnprivileged([&] {
-    try {
-      platform::OutputFile::Create(folder + "/report.txt");
-    } catch (const FileError& error) {
-      return std::string(error.what()) == "File access denied" ? 0 : 1;
-    }
-    return 2;
-  });
-  EXPECT_EQ(status, 0);
+TEST(OutputFile, FilesCreatedBesideAReportHaveShortNamesOfTheirOwn) {
+  TempDir dir;
+  std::string report = dir / "a.txt_candidatos-neologismos.html";
+  WriteBytes(report, "antigo");
+  std::string first;
+  std::string second;
+  platform::OutputFile firstFile = platform::OutputFile::CreateBeside(report, first);
+  platform::OutputFile secondFile = platform::OutputFile::CreateBeside(report, second);
+  firstFile.Write("primeiro");
+  secondFile.Write("segundo");
+  firstFile.Close();
+  secondFile.Close();
+  EXPECT_NE(first, second);
+  for (const std::string& name : {first, second}) {
+    // In the report's folder, never a longer path than the report's own.
+    EXPECT_EQ(name.substr(0, name.size() - 20), report.substr(0, report.rfind('/') + 1)) << name;
+    EXPECT_LT(name.size(), report.size()) << name;
+    EXPECT_TRUE(name.ends_with(platform::TemporaryEnding)) << name;
+  }
+  EXPECT_EQ(ReadBytes(first), "primeiro");
+  EXPECT_EQ(ReadBytes(second), "segundo");
+  EXPECT_EQ(ReadBytes(report), "antigo");
+  // A bare name stays in the current folder.
+  std::string bare = platform::TemporaryNameBeside("artigo.txt_candidatos-neologismos.txt");
+  EXPECT_EQ(bare.size(), 20u);
+  EXPECT_TRUE(bare.ends_with(platform::TemporaryEnding));
 }
 
 TEST(AppendFile, AppendsBehindTheLastByteAndReadsIt) {
@@ -92,31 +94,8 @@ TEST(AppendFile, AppendsBehindTheLastByteAndReadsIt) {
 
 TEST(AppendFile, AMissingFileIsNotCreated) {
   TempDir dir;
-  try {
-    platform::AppendFile file(dir / "usuario.txt");
-    FAIL() << "opened a missing file for appending";
-  } catch (const FileError& error) {
-    EXPECT_STREQ(error.what(), "File not found");
-  }
+  EXPECT_EQ(ErrorOf([&] { platform::AppendFile file(dir / "usuario.txt"); }), "File not found");
   EXPECT_FALSE(platform::FileExists(dir / "usuario.txt"));
-}
-
-TEST(AppendFile, AFailedAppendLeavesTheFileAsItWas) {
-  TempDir dir;
-  std::string path = dir / "usuario.txt";
-  WriteBytes(path, "blog\r\n");
-  // The file may grow by a few bytes only: the block is cut off midway.
-  int status = testing_support::RunWithFileSizeLimit(10, [&] {
-    try {
-      platform::AppendFile file(path);
-      file.AppendBlock("tuitar\r\nblogueiro\r\n");
-    } catch (const FileError& error) {
-      return error.Kind() == platform::FileErrorKind::Other ? 0 : 1;
-    }
-    return 2;
-  });
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(ReadBytes(path), "blog\r\n");
 }
 
 TEST(FileSystem, FileExistsAnswersForFilesOnly) {
@@ -134,33 +113,15 @@ TEST(FileSystem, RenameReplacesTheTarget) {
   TempDir dir;
   WriteBytes(dir / "new", "novo");
   WriteBytes(dir / "old", "velho");
+  platform::CheckReplaceable(dir / "old");
   platform::RenameFile(dir / "new", dir / "old");
   EXPECT_EQ(ReadBytes(dir / "old"), "novo");
   EXPECT_FALSE(platform::FileExists(dir / "new"));
 }
 
-TEST(FileSystem, TemporaryNamesFitBesideTheFileTheyReplace) {
+TEST(FileSystem, AFolderCannotBeReplacedAndAMissingFileCan) {
   TempDir dir;
-  EXPECT_EQ(platform::TemporaryNameBeside(dir / "a.txt", ".tmp"), dir / "a.txt.tmp");
-  EXPECT_EQ(platform::TemporaryNameBeside("a.txt", ".tmp"), "a.txt.tmp");
-
-  // Names at the file system's limit of 255 bytes, made of two-byte characters.
-  std::string stem;
-  while (stem.size() < 246) stem += "\xC3\xA9";
-  std::string text = dir / (stem + "_r.txt");
-  std::string html = dir / (stem + "_r.html");
-  std::string textTemporary = platform::TemporaryNameBeside(text, ".lexavia-tmp");
-  std::string htmlTemporary = platform::TemporaryNameBeside(html, ".lexavia-tmp");
-  EXPECT_NE(textTemporary, htmlTemporary);
-  for (const std::string& name : {textTemporary, htmlTemporary}) {
-    ASSERT_EQ(name.rfind(dir.Path() + "/", 0), 0u);
-    std::string last = name.substr(dir.Path().size() + 1);
-    EXPECT_LE(last.size(), 255u);
-    EXPECT_NE(static_cast<unsigned char>(last[0]) & 0xC0, 0x80) << "half a character";
-    EXPECT_TRUE(last.ends_with(".lexavia-tmp"));
-    platform::OutputFile file = platform::OutputFile::Create(name);
-    file.Close();
-  }
-  platform::RenameFile(htmlTemporary, html);
-  EXPECT_TRUE(platform::FileExists(html));
+  std::filesystem::create_directory(dir / "pasta");
+  EXPECT_NE(ErrorOf([&] { platform::CheckReplaceable(dir / "pasta"); }), "no error");
+  EXPECT_EQ(ErrorOf([&] { platform::CheckReplaceable(dir / "ausente"); }), "no error");
 }

@@ -132,6 +132,8 @@ TEST_F(BadInputTest, NamesAsLongAsTheirReportsAllowWorkAndLongerOnesFail) {
   std::string tooLong = longest + "x";
   WriteBytes(texts_ / tooLong, "Um blog novo.\n");
   EXPECT_EQ(RunAndCheck(texts_ / tooLong), "I/O error 36");  // ENAMETOOLONG
+  // Its text report's name fits, but it is not written beside no HTML report.
+  EXPECT_FALSE(platform::FileExists(texts_ / (tooLong + "_candidatos-neologismos.txt")));
   EXPECT_FALSE(platform::FileExists(texts_ / (tooLong + "_candidatos-neologismos.html")));
 }
 

@@ -50,7 +50,8 @@ void RunFixture::ExpectNoTemporaryFilesOf(const std::string& input) {
   if (folder.empty()) folder = ".";
   if (std::filesystem::is_directory(folder)) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      EXPECT_FALSE(entry.path().filename().string().ends_with(".lexavia-tmp")) << entry.path();
+      EXPECT_FALSE(entry.path().filename().string().ends_with(platform::TemporaryEnding))
+          << entry.path();
     }
   }
   EXPECT_EQ(CandidateList.Head, nullptr);

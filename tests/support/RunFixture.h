@@ -16,6 +16,10 @@ namespace testing_support {
 
 class RunFixture : public ::testing::Test {
  protected:
+  RunFixture() = default;
+  // The application folder and the texts' folder under `parent`.
+  explicit RunFixture(const std::string& parent) : app_(parent), texts_(parent) {}
+
   void SetUp() override;
   void TearDown() override;
 

@@ -19,11 +19,13 @@ void OpenUp(const fs::path& path) {
 
 }  // namespace
 
-TempDir::TempDir() {
+TempDir::TempDir() : TempDir(fs::temp_directory_path().string()) {}
+
+TempDir::TempDir(const std::string& parent) {
   std::random_device seed;
   std::mt19937_64 random(seed());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    fs::path candidate = fs::temp_directory_path() / ("lexavia-test-" + std::to_string(random()));
+    fs::path candidate = fs::path(parent) / ("lexavia-test-" + std::to_string(random()));
     if (fs::create_directory(candidate)) {
       path_ = candidate.string();
       // The POSIX build's folders are as mkdtemp makes them: the owner's only.

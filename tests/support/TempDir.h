@@ -10,6 +10,8 @@ namespace testing_support {
 class TempDir {
  public:
   TempDir();
+  // A fresh folder under `parent` instead of the system's temporary folder.
+  explicit TempDir(const std::string& parent);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Process.h"
 #include "platform/TextFile.h"
+#include "platform/win32/WideText.h"
 #include "support/CurrentFolder.h"
 #include "support/TempDir.h"
 
@@ -110,6 +111,42 @@ TEST(Win32Files, PathsUnderADriveRootHoldTwoBackslashes) {
   EXPECT_TRUE(platform::FileExists(path));
   EXPECT_EQ(ReadBytes("C:\\lexavia-teste-raiz.txt"), "raiz");
   EXPECT_TRUE(platform::RemoveFile(path));
+}
+
+TEST(Win32Files, PathsAreNormalisedAndMarkedToPassTheOldLengthLimit) {
+  using platform::win32::ExtendedPath;
+  EXPECT_EQ(ExtendedPath("C:/textos/../textos/./artigo.txt"), L"\\\\?\\C:\\textos\\artigo.txt");
+  EXPECT_EQ(ExtendedPath("\\\\servidor\\pasta\\a\\..\\artigo.txt"),
+            L"\\\\?\\UNC\\servidor\\pasta\\artigo.txt");
+  EXPECT_EQ(ExtendedPath("\\\\?\\C:\\x\\..\\y"), L"\\\\?\\C:\\x\\..\\y");  // taken as it is
+  {
+    testing_support::CurrentFolderScope inRoot("C:\\");
+    EXPECT_EQ(ExtendedPath("an\xE1lise.txt"), L"\\\\?\\C:\\an\u00E1lise.txt");
+  }
+  // A device stays a device, not a file of that name.
+  EXPECT_EQ(ExtendedPath("NUL"), L"\\\\.\\NUL");
+  EXPECT_EQ(ErrorOf([] { platform::InputFile("NUL"); }), "File access denied");
+
+  // Far past 260 characters, every operation works.
+  TempDir dir;
+  std::string folder = dir.Path();
+  for (int i = 0; i < 3; ++i) {
+    folder += "\\" + std::string(100, static_cast<char>('a' + i));
+    ASSERT_TRUE(CreateDirectoryW(ExtendedPath(folder).c_str(), nullptr));
+  }
+  std::string path = folder + "\\relat\xF3rio.txt";
+  ASSERT_GT(path.size(), 300u);
+  platform::OutputFile file = platform::OutputFile::Create(path);
+  file.Write("longo");
+  file.Close();
+  EXPECT_TRUE(platform::FileExists(path));
+  platform::RenameFile(path, path + ".html");
+  platform::InputFile reader(path + ".html");
+  char bytes[8];
+  EXPECT_EQ(reader.Read(bytes, sizeof bytes), 5u);
+  reader.Close();
+  EXPECT_TRUE(platform::RemoveFile(path + ".html"));
+  EXPECT_FALSE(platform::FileExists(path + ".html"));
 }
 
 TEST(Win32Files, AppendersAndReadersWaitForTheAppenderBeforeThem) {
