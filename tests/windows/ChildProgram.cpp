@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include "Crash.h"
+
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strncmp(argv[1], "echo:", 5) == 0) {
     const char* bar = std::strchr(argv[1], '|');
@@ -22,14 +24,7 @@ int main(int argc, char** argv) {
   }
   if (argc != 2) return 100;
   if (std::strncmp(argv[1], "exit:", 5) == 0) return std::atoi(argv[1] + 5);
-  if (std::strcmp(argv[1], "crash") == 0) {
-    // Ends with the exception's code, as where no debugger is registered.
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    SetUnhandledExceptionFilter(
-        [](EXCEPTION_POINTERS*) -> LONG { return EXCEPTION_EXECUTE_HANDLER; });
-    volatile int* nowhere = nullptr;
-    *nowhere = 1;
-  }
+  if (std::strcmp(argv[1], "crash") == 0) CrashWithAnAccessViolation();
   if (std::strncmp(argv[1], "linger:", 7) == 0) {
     std::FILE* file = std::fopen(argv[1] + 7, "w");
     if (file == nullptr) return 101;

@@ -5,12 +5,14 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "StandIn.h"
 #include "detection/SegmenterBridgeFixture.h"
+#include "platform/FileError.h"
 #include "platform/FileSystem.h"
 
 using platform::FileErrorKind;
@@ -37,6 +39,22 @@ TEST_F(SegmenterBridgeTest, AnExitStatusReadsAsTheSystemErrorOfThatCode) {
   EXPECT_STREQ(RunError(input).what(), "File access denied");
   InstallStandIn(SegmenterPath(), "exit 112");  // ERROR_DISK_FULL
   EXPECT_STREQ(RunError(input).what(), "I/O error 112");
+  InstallStandIn(SegmenterPath(), "exit " + std::to_string(platform::OutOfMemoryExitStatus));
+  EXPECT_THROW(RunSegmenter(input), std::bad_alloc);
+}
+
+TEST_F(SegmenterBridgeTest, EndsWithTheErrorOfAMissingSegmenter) {
+  EXPECT_EQ(RunError(texts_ / "artigo.txt").Kind(), FileErrorKind::FileNotFound);
+}
+
+TEST_F(SegmenterBridgeTest, DeletesTheFilesOfAnEarlierRunBeforeStarting) {
+  // The stand-in fails unless the stale readiness file is gone.
+  InstallStandIn(SegmenterPath(), "fresh");
+  std::string input = texts_ / "artigo.txt";
+  WriteBytes(input + "._frasor_ready_.tmp", "");
+  WriteBytes(input + ".seg", "stale");
+  RunSegmenter(input);
+  EXPECT_EQ(ReadBytes(input + ".seg"), "fresh");
 }
 
 TEST_F(SegmenterBridgeTest, ReturnsOnReadinessAndStopsASegmenterThatLingers) {

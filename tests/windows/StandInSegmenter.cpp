@@ -5,6 +5,9 @@
 //   exit N        ends with status N and writes nothing
 //   ready         creates the readiness file but no segmented text
 //   ready-folder  makes a folder of the readiness file's name, then ends with 0
+//   fresh         ends with 9 when a readiness file is there already, else
+//                 writes "fresh" as the segmented text and then the
+//                 readiness file
 //   linger        writes the segmented text, its process id to INPUT.pid and
 //                 the readiness file, then waits for ever
 #include <windows.h>
@@ -12,26 +15,19 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "Crash.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2) return 100;
-  // A crash ends the process with the exception's code, as where no
-  // debugger is registered, and without the system's crash dialog.
-  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-  SetUnhandledExceptionFilter(
-      [](EXCEPTION_POINTERS*) -> LONG { return EXCEPTION_EXECUTE_HANDLER; });
   std::filesystem::path self = argv[0];
   std::ifstream file(self.parent_path() / L"comportamento.txt");
   std::string behaviour;
   std::getline(file, behaviour);
   std::wstring input = argv[1];
   std::wstring readiness = input + L"._frasor_ready_.tmp";
-  if (behaviour == "crash") {
-    volatile int* nowhere = nullptr;
-    *nowhere = 1;
-  }
+  if (behaviour == "crash") CrashWithAnAccessViolation();
   if (behaviour.rfind("exit ", 0) == 0) return std::atoi(behaviour.c_str() + 5);
   if (behaviour == "ready") {
     std::ofstream(std::filesystem::path(readiness));
@@ -39,6 +35,12 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (behaviour == "ready-folder") {
     std::filesystem::create_directory(readiness);
+    return 0;
+  }
+  if (behaviour == "fresh") {
+    if (std::filesystem::exists(readiness)) return 9;
+    std::ofstream(std::filesystem::path(input + L".seg"), std::ios::binary) << "fresh";
+    std::ofstream(std::filesystem::path(readiness));
     return 0;
   }
   if (behaviour == "linger") {
