@@ -205,6 +205,31 @@ TEST(Win32Processes, ExitCodesComeBackAndNoProcessOutlivesItsHandle) {
   }
 }
 
+TEST(Win32Processes, ACrashReadsAsAnEndFromOutside) {
+  platform::Process crashes = platform::Process::Start(CHILD_PROGRAM, "crash");
+  std::optional<platform::ProcessEnd> end;
+  while (!(end = crashes.WaitForEnd(1000))) {
+  }
+  EXPECT_TRUE(end->killedBySignal);
+  EXPECT_EQ(static_cast<DWORD>(end->code), static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
+}
+
+TEST(Win32Processes, TheChildGetsItsArgumentWhole) {
+  TempDir dir;
+  std::string out = dir / "argumento.txt";
+  // Blanks, backslashes, a leading dash and a trailing backslash reach the
+  // child unsplit.
+  for (std::string argument : {"a b", "c:\\pasta\\", "-op\xE7\xE3o", "x\\"}) {
+    platform::Process child =
+        platform::Process::Start(CHILD_PROGRAM, "echo:" + out + "|" + argument);
+    std::optional<platform::ProcessEnd> end;
+    while (!(end = child.WaitForEnd(1000))) {
+    }
+    EXPECT_EQ(end->code, 0);
+    EXPECT_EQ(ReadBytes(out), "1|" + argument);
+  }
+}
+
 TEST(Win32Processes, NamesThatTheCommandLineCannotCarryAreRefused) {
   EXPECT_EQ(ErrorOf([] { platform::Process::Start(CHILD_PROGRAM, "cita \"x\".txt"); }),
             "Invalid filename");

@@ -160,6 +160,9 @@ void TMainForm::Button1Click() {
 }
 
 void TMainForm::Button2Click() {
+  // A click sent by another program reaches the button while a run waits
+  // for the segmenter: the run under way is the only one.
+  if (running_) return;
   std::optional<std::string_view> mistake =
       FirstFailedCheck({GetWindowTextLengthW(Edit1) == 0, Checked(CheckBox1), Checked(CheckBox2),
                         Checked(CheckBox3), Checked(CheckBox4)});

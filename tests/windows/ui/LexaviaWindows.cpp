@@ -1,5 +1,7 @@
 #include "LexaviaWindows.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
@@ -233,6 +235,20 @@ HWND Lexavia::Focus() const {
   info.cbSize = sizeof info;
   GetGUIThreadInfo(process_.dwThreadId, &info);
   return info.hwndFocus;
+}
+
+std::vector<DWORD> Lexavia::ChildProcesses() const {
+  std::vector<DWORD> children;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) throw std::runtime_error("no list of processes");
+  PROCESSENTRY32W entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    if (entry.th32ParentProcessID == process_.dwProcessId) children.push_back(entry.th32ProcessID);
+  }
+  CloseHandle(snapshot);
+  return children;
 }
 
 DWORD Lexavia::WaitForExit() {

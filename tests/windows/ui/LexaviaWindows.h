@@ -78,6 +78,9 @@ class Lexavia {
   // The control that has the focus in its window's thread.
   HWND Focus() const;
 
+  // The processes it started that are still running, by id.
+  std::vector<DWORD> ChildProcesses() const;
+
   // Waits for the program's end and gives its exit status.
   DWORD WaitForExit();
   bool Running() const;

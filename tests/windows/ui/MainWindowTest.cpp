@@ -20,6 +20,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A key pressed and released on `control`, as the keyboard posts it.
+void PostKey(HWND control, WPARAM key) {
+  PostMessageW(control, WM_KEYDOWN, key, 1);
+  PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+}
+
 // A program started in a fresh application folder, its main window found.
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -32,6 +38,49 @@ class MainWindowTest : public ::testing::Test {
     if (!lexavia_.Running()) return;
     PostMessageW(main_.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(lexavia_.WaitForExit(), 0u);
+  }
+
+  // Presses Tab until `control` has the focus.
+  void TabTo(HWND control) {
+    WaitUntil([&] { return IsChild(main_.window, lexavia_.Focus()); },
+              "the focus in the main window");
+    for (HWND focus; (focus = lexavia_.Focus()) != control;) {
+      PostKey(focus, VK_TAB);
+      WaitUntil([&] { return lexavia_.Focus() != focus; }, "the focus to move on");
+    }
+  }
+
+  // A key pressed on the control that has the focus by then.
+  struct KeyPress {
+    HWND focus;
+    WPARAM key;
+  };
+
+  // Presses the keys in turn and then clicks the help label: the program
+  // handles them in that order, so whatever a key brings shows before the
+  // help window. Fails on any message box or dialog.
+  void ExpectNothingShownForKeys(std::initializer_list<KeyPress> presses) {
+    for (const KeyPress& press : presses) PostKey(press.focus, press.key);
+    main_.PostClick(main_.Label4);
+    std::vector<std::wstring> shown;
+    HWND help = nullptr;
+    WaitUntil(
+        [&] {
+          if (lexavia_.OpenMessageBox() != nullptr) {
+            shown.push_back(lexavia_.AnswerMessageBox().text);
+          } else if (HWND dialog = lexavia_.Window(L"#32770")) {
+            shown.push_back(TextOf(dialog));
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            WaitUntil([&] { return !IsWindow(dialog); }, "the dialog to close");
+          }
+          return (help = lexavia_.Window(L"TAjudaForm")) != nullptr;
+        },
+        "the help window");
+    EXPECT_TRUE(shown.empty()) << shown.size() << " shown";
+    PostMessageW(help, WM_CLOSE, 0, 0);
+    WaitUntil(
+        [&] { return IsWindowEnabled(main_.window) && IsChild(main_.window, lexavia_.Focus()); },
+        "the main window to take input again");
   }
 
   // The names of the files in the texts folder.
@@ -219,26 +268,40 @@ TEST_F(MainWindowTest, ChecksTheFileNameFirstAndThenEachQuestion) {
 }
 
 TEST_F(MainWindowTest, EnterAndEscapeStartNothing) {
-  // With no file named, a run started would show a box at once. Keys in the
-  // file name, then a click that opens the help window: the program handles
-  // them in that order, so a box that a key brings comes first.
-  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-    PostMessageW(main_.Edit1, WM_KEYDOWN, key, 1);
-    PostMessageW(main_.Edit1, WM_KEYUP, key, 0xC0000001);
-  }
-  main_.PostClick(main_.Label4);
-  std::vector<std::wstring> boxes;
-  HWND help = nullptr;
-  WaitUntil(
-      [&] {
-        if (lexavia_.OpenMessageBox() != nullptr) boxes.push_back(lexavia_.AnswerMessageBox().text);
-        return (help = lexavia_.Window(L"TAjudaForm")) != nullptr;
-      },
-      "the help window");
-  EXPECT_TRUE(boxes.empty());
-  PostMessageW(help, WM_CLOSE, 0, 0);
-  WaitUntil([&] { return IsWindowEnabled(main_.window); }, "the main window to take input");
+  // No button is the default or the cancel button: Enter in the file name or
+  // on a check box, and Escape anywhere, act on none. With no file named, a
+  // run started would show a box at once.
+  ExpectNothingShownForKeys({{main_.Edit1, VK_RETURN},
+                             {main_.Edit1, VK_ESCAPE},
+                             {main_.Edit1, VK_TAB},
+                             {main_.Button1, VK_ESCAPE},
+                             {main_.Button1, VK_TAB},
+                             {main_.CheckBox1, VK_RETURN},
+                             {main_.CheckBox1, VK_ESCAPE},
+                             {main_.CheckBox1, VK_TAB},
+                             {main_.CheckBox2, VK_TAB},
+                             {main_.CheckBox3, VK_TAB},
+                             {main_.CheckBox4, VK_TAB},
+                             {main_.Button2, VK_ESCAPE}});
+  EXPECT_EQ(lexavia_.Focus(), main_.Button2);  // each key met the control meant
   EXPECT_EQ(TextOf(main_.Status), IdleStatus);
+}
+
+TEST_F(MainWindowTest, AButtonReachedWithTabAnswersEnterAndSpaceAsAClick) {
+  TabTo(main_.Button1);
+  PostKey(main_.Button1, VK_RETURN);
+  HWND dialog = lexavia_.WaitForWindow(L"#32770");
+  EXPECT_EQ(lexavia_.OpenMessageBox(), nullptr);  // the open dialog, not a box
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  WaitUntil([&] { return !IsWindow(dialog); }, "the open dialog to close");
+
+  TabTo(main_.Button2);
+  for (WPARAM key : {VK_RETURN, VK_SPACE}) {
+    PostKey(main_.Button2, key);
+    // A run's first check: no file is named.
+    EXPECT_EQ(lexavia_.AnswerMessageBox().text, NoFileMessage) << key;
+    WaitUntil([&] { return lexavia_.Focus() == main_.Button2; }, "the focus back on the button");
+  }
 }
 
 TEST_F(MainWindowTest, TheTwoBoxesOfAQuestionAreNeverBothChecked) {
