@@ -9,14 +9,18 @@
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DOUTFILE=setup.exe -DPROGRAM=Lexavia.exe
 ;            -DFRASOR=frasor.exe -DMAIN_DICTIONARY=... -DUSER_DICTIONARY=<the empty one>
 ;            -DLICENSE_FILE=LICENSE -DICON=lexavia.ico [-DCORPUS_PROGRAM=lexavia-corpus.exe]
-;            [-DCOMPRESSOR=zlib] lexavia.nsi
+;            [-DCOMPRESSOR=zlib|bzip2|none] lexavia.nsi
 
 Unicode true
 Target amd64-unicode
 !ifndef COMPRESSOR
   !define COMPRESSOR lzma
 !endif
-SetCompressor /SOLID ${COMPRESSOR}
+!if "${COMPRESSOR}" == "none"
+  SetCompress off
+!else
+  SetCompressor /SOLID ${COMPRESSOR}
+!endif
 RequestExecutionLevel user
 ManifestDPIAware true
 
