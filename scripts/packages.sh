@@ -21,8 +21,10 @@ BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 
 WINDOW_MANAGER_PACKAGES=(xvfb jwm x11-utils)
 
 # What the Windows build needs: the cross compiler with its binary tools,
-# and GoogleTest's sources for its tests.
-WINDOWS_BUILD_PACKAGES=(cmake make python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest)
+# GoogleTest's sources for its tests, and for the installer NSIS and the
+# tools that draw the program's icon from its SVG.
+WINDOWS_BUILD_PACKAGES=(cmake make python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  nsis librsvg2-bin icoutils)
 
 # What running Windows programs needs: Wine with its fonts, and a virtual
 # display for windows.

@@ -17,8 +17,12 @@ Lexavia finds candidate neologisms in Portuguese texts.
 
 Program: Lexavia and its sentence segmenter frasor.
 Copyright: 2026 Lexavia maintainers <lexavia@lexavia.example>
-License: no licence has been granted for the program yet; all rights
- reserved by its maintainers.
+License: GPL-3.0-or-later
+ This program is free software: you can redistribute it and/or modify it
+ under the terms of the GNU General Public License as published by the Free
+ Software Foundation, either version 3 of the License, or (at your option)
+ any later version. On Debian systems the complete text of the GNU General
+ Public License version 3 is in /usr/share/common-licenses/GPL-3.
 
 Data: /usr/share/lexavia/dicionarios/dicionario_principal.txt, the main
 dictionary, is built from the word lists, lexicons and gazetteers below,
