@@ -15,8 +15,10 @@
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/DictionaryTable.h"
 #include "platform/FileError.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
+using testing_support::ErrorOf;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -41,15 +43,6 @@ class DictionaryFilesTest : public ::testing::Test {
 
   void WriteMain(const std::string& bytes) { WriteBytes(mainPath_, bytes); }
   void WriteUser(const std::string& bytes) { WriteBytes(userPath_, bytes); }
-
-  std::string FileErrorOf(void (*operation)()) {
-    try {
-      operation();
-    } catch (const platform::FileError& error) {
-      return error.what();
-    }
-    return "no error";
-  }
 
   void Candidates(const std::vector<std::string>& terms) {
     auto sentence = std::make_shared<const std::string>("frase ");

@@ -74,7 +74,7 @@ TEST_F(DictionaryFilesTest, TheMainDictionaryDecidesTheOriginOfAWordInBothFiles)
 
 TEST_F(DictionaryFilesTest, AMissingMainDictionaryFailsBeforeTheUserOneIsRead) {
   WriteUser("blog\r\n");
-  EXPECT_EQ(FileErrorOf(LoadDictionaries), "File not found");
+  EXPECT_EQ(ErrorOf(LoadDictionaries), "File not found");
   EXPECT_FALSE(MainDictionaryLoaded);
   EXPECT_EQ(WordOrigin("blog"), 0);
   EXPECT_TRUE(statuses_.empty());
@@ -88,13 +88,13 @@ TEST_F(DictionaryFilesTest, AMissingMainDictionaryFailsBeforeTheUserOneIsRead) {
 
 TEST_F(DictionaryFilesTest, AMissingFolderOrUserDictionaryIsAFileError) {
   WriteMain("casa\r\n");
-  EXPECT_EQ(FileErrorOf(LoadDictionaries), "File not found");
+  EXPECT_EQ(ErrorOf(LoadDictionaries), "File not found");
   EXPECT_TRUE(MainDictionaryLoaded);  // the main file was read completely
   EXPECT_TRUE(IsExcluded("casa", false));
 
   AppDir = dir_ / "elsewhere";
   MainDictionaryLoaded = false;
-  EXPECT_EQ(FileErrorOf(LoadDictionaries), "Invalid filename");
+  EXPECT_EQ(ErrorOf(LoadDictionaries), "Invalid filename");
 }
 
 TEST_F(DictionaryFilesTest, StoresNewWordsOnceInTheCaseOfTheirFirstOccurrence) {
@@ -119,7 +119,7 @@ TEST_F(DictionaryFilesTest, NotStoringTouchesNeitherFileNorTable) {
 }
 
 TEST_F(DictionaryFilesTest, StoringNeedsTheUserDictionaryEvenWithoutCandidates) {
-  EXPECT_EQ(FileErrorOf([] { StoreCandidates(true); }), "File not found");
+  EXPECT_EQ(ErrorOf([] { StoreCandidates(true); }), "File not found");
   WriteUser("blog");
   StoreCandidates(true);
   EXPECT_EQ(ReadBytes(userPath_), "blog");

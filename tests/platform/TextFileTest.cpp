@@ -7,26 +7,14 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 using platform::FileError;
+using testing_support::ErrorOf;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
-
-namespace {
-
-template <typename Operation>
-std::string ErrorOf(Operation operation) {
-  try {
-    operation();
-  } catch (const FileError& error) {
-    return error.what();
-  }
-  return "no error";
-}
-
-}  // namespace
 
 TEST(OutputFile, CreateReplacesAnExistingFileAndWritesEveryByte) {
   TempDir dir;

@@ -17,10 +17,12 @@
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/ErrorOf.h"
 #include "support/RunFixture.h"
 #include "support/TempDir.h"
 
 using testing_support::CompletionFor;
+using testing_support::ErrorOf;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
@@ -57,16 +59,6 @@ class DiskFiller {
  private:
   std::string path_ = SmallDisk + "enchimento";
 };
-
-template <typename Operation>
-std::string ErrorOf(Operation operation) {
-  try {
-    operation();
-  } catch (const platform::FileError& error) {
-    return error.what();
-  }
-  return "no error";
-}
 
 // A text of about `bytes` bytes that the shipped rules split into sentences.
 std::string Prose(std::size_t bytes) {

@@ -15,24 +15,16 @@
 #include "platform/TextFile.h"
 #include "platform/win32/WideText.h"
 #include "support/CurrentFolder.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 using platform::FileError;
+using testing_support::ErrorOf;
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
 namespace {
-
-template <typename Operation>
-std::string ErrorOf(Operation operation) {
-  try {
-    operation();
-  } catch (const FileError& error) {
-    return error.what();
-  }
-  return "no error";
-}
 
 std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
