@@ -1,0 +1,28 @@
+// The outcome of a corpus run, as both writers (the table and the page) take it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "corpus/CorpusWord.h"
+#include "corpus/WordClass.h"
+
+namespace corpus {
+
+struct CandidateRow {
+  std::string word;  // the most frequent surface form
+  CorpusWord data;
+  Classification classification;
+  // From decisoes.tsv of the output folder: "neologismo", "rejeitada" or
+  // empty; its note and date.
+  std::string decision;
+  std::string note;
+  std::string decisionDate;
+};
+
+struct CorpusResult {
+  std::vector<Document> documents;
+  std::vector<CandidateRow> rows;  // by frequency, most frequent first
+};
+
+}  // namespace corpus

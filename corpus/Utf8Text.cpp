@@ -1,0 +1,44 @@
+#include "corpus/Utf8Text.h"
+
+#include <cstdint>
+
+namespace corpus {
+namespace {
+
+// Bytes 0x80 to 0x9F; the five that Windows-1252 leaves undefined map to
+// the C1 controls of the same value, as the system's conversion does.
+constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                               0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char16_t unit) {
+  if (unit < 0x80) {
+    out.push_back(static_cast<char>(unit));
+  } else if (unit < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (unit >> 6)));
+    out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (unit >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+  }
+}
+
+}  // namespace
+
+std::string Utf8FromWindows1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 8);
+  for (char byte : text) {
+    auto value = static_cast<std::uint8_t>(byte);
+    if (value < 0x80) {
+      out.push_back(byte);
+    } else {
+      AppendUtf8(out, value < 0xA0 ? High[value - 0x80] : static_cast<char16_t>(value));
+    }
+  }
+  return out;
+}
+
+}  // namespace corpus
