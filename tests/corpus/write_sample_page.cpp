@@ -1,7 +1,7 @@
 // Writes the candidates page of the sample corpus, or of ROWS generated
-// words, for the browser test and its bench.
-// Usage: write_sample_page PAGE [ROWS]
-#include <cstdlib>
+// words, for the browser test and its bench; with --rejeitada, the sample
+// as a run that read WORD rejected from a decisoes.tsv edited by hand.
+// Usage: write_sample_page PAGE [ROWS | --rejeitada WORD]
 #include <iostream>
 #include <string>
 
@@ -9,12 +9,21 @@
 #include "corpus/SampleCorpus.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2 && argc != 3) {
-    std::cerr << "usage: write_sample_page PAGE [ROWS]\n";
+  std::string option = argc > 2 ? argv[2] : "";
+  bool rejected = option == "--rejeitada";
+  if (argc < 2 || argc > 4 || (argc == 4) != rejected) {
+    std::cerr << "usage: write_sample_page PAGE [ROWS | --rejeitada WORD]\n";
     return 2;
   }
-  corpus::WriteCandidatesPage(argv[1], argc == 3
-                                           ? testing_support::GeneratedCorpus(std::stoul(argv[2]))
-                                           : testing_support::SampleCorpus());
+  corpus::CorpusResult result = argc == 3 ? testing_support::GeneratedCorpus(std::stoul(option))
+                                          : testing_support::SampleCorpus();
+  for (corpus::CandidateRow& row : result.rows) {
+    if (rejected && row.word == argv[3]) {
+      row.decision = "rejeitada";
+      row.note = "\xE0 m\xE3o";
+      row.decisionDate = "2026-12-01";
+    }
+  }
+  corpus::WriteCandidatesPage(argv[1], result);
   return 0;
 }
