@@ -1,5 +1,6 @@
 #include "corpus/SampleCorpus.h"
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -65,38 +66,31 @@ corpus::CorpusResult SampleCorpus() {
 }
 
 corpus::CorpusResult GeneratedCorpus(std::size_t rows) {
-  using corpus::WordClass;
   constexpr std::uint32_t Documents = 2000;
-  constexpr WordClass Classes[] = {WordClass::NomeProprio,    WordClass::Sigla,
-                                   WordClass::Estrangeirismo, WordClass::Formacao,
-                                   WordClass::Grafia,         WordClass::DerivacaoRegular,
-                                   WordClass::Fragmento,      WordClass::Outra};
   std::mt19937 random(static_cast<unsigned>(rows));
   corpus::CorpusResult result;
-  for (std::uint32_t i = 0; i < Documents; ++i) {
-    corpus::Date date = 20200101 + (i / 28 % 12) * 100 + (i / 336) * 10000 + i % 28;
+  for (corpus::Date i = 0; i < Documents; ++i) {
+    corpus::Date date = 20200101 + i / 336 * 10000 + i / 28 % 12 * 100 + i % 28;
     result.documents.push_back(
         {"not\xC3\xAD"
          "cias/" +
-             std::to_string(date) + "-" + std::to_string(i) + ".txt",
+             std::to_string(date) + ".txt",
          date});
   }
   for (std::size_t i = 0; i < rows; ++i) {
-    // A Zipf-like fall: the first rows frequent, most of them seen once.
-    std::uint64_t frequency = 1 + 200000 / (i + 100) / ((i % 3) + 1);
-    std::uint32_t documents =
-        static_cast<std::uint32_t>(std::min<std::uint64_t>(frequency, 1 + random() % Documents));
-    std::string word = "palavr" + std::to_string(i) + "\xE7\xE3o";
-    corpus::CandidateRow row = Row(word, Classes[random() % 8], frequency, documents,
-                                   static_cast<std::uint32_t>(random() % Documents));
-    const corpus::Document& first = result.documents[row.data.firstDocument];
-    row.data.firstDate = first.date;
-    row.data.lastDate = first.date + static_cast<corpus::Date>(frequency > 1 ? 100 : 0);
-    row.data.perMonth[first.date / 100] = frequency;
-    std::size_t contexts = std::min<std::uint64_t>(frequency, corpus::ContextCap);
-    for (std::size_t c = 0; c < contexts; ++c) {
-      row.data.contexts.push_back({"Uma frase de jornal com a " + word + " no meio, e \xE9 comum.",
-                                   static_cast<std::uint32_t>(random() % Documents)});
+    // A Zipf-like fall: a few frequent words, most of them seen once.
+    std::uint64_t frequency = 1 + 200000 / (i + 100) / (i % 3 + 1);
+    auto firstDocument = static_cast<std::uint32_t>(random() % Documents);
+    corpus::CandidateRow row = Row(
+        "palavr" + std::to_string(i) + "\xE7\xE3o", static_cast<corpus::WordClass>(random() % 8),
+        frequency, static_cast<std::uint32_t>(std::min<std::uint64_t>(frequency, Documents)),
+        firstDocument);
+    row.data.firstDate = row.data.lastDate = result.documents[firstDocument].date;
+    row.data.perMonth[row.data.firstDate / 100] = frequency;
+    for (std::size_t c = 0; c < std::min<std::uint64_t>(frequency, corpus::ContextCap); ++c) {
+      row.data.contexts.push_back(
+          {"Uma frase de jornal com a " + row.word + " no meio, \xE9 comum.",
+           static_cast<std::uint32_t>(random() % Documents)});
     }
     result.rows.push_back(std::move(row));
   }
