@@ -126,8 +126,8 @@ def check_page(page, write_page, downloads, expect):
            ["todas: 6", "nome próprio: 1", "sigla: 0", "estrangeirismo: 0", "formação: 2", "grafia: 1",
             "derivação regular: 0", "fragmento: 1", "outra: 1"])
     expect("dates and sparkline", page.run(
-        "(td => [td.querySelector('span').textContent, td.querySelectorAll('svg rect').length])"
-        "(teste.linha('tuitar').querySelector('td.datas'))"), ["2024-01-15 a 2024-03-02", 2])
+        "(td => [td.innerText, td.querySelectorAll('svg rect').length])"
+        "(teste.linha('tuitar').querySelector('td.datas'))"), ["2024-01-15\na 2024-03-02", 2])
 
     # Markup in a document's name and in a sentence is shown, and nothing of it ran.
     page.run("teste.linha('tuitar').querySelector('button.ver-contextos').click()")
