@@ -1,5 +1,7 @@
 #include "corpus/CandidatesPage.h"
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "corpus/ScriptJson.h"
@@ -12,6 +14,7 @@
 namespace corpus {
 namespace {
 
+// The classes as the page lists them; a row names its class by its index here.
 constexpr WordClass Classes[] = {WordClass::NomeProprio,    WordClass::Sigla,
                                  WordClass::Estrangeirismo, WordClass::Formacao,
                                  WordClass::Grafia,         WordClass::DerivacaoRegular,
@@ -43,7 +46,7 @@ void AppendNumber(std::string& out, std::uint64_t number) {
 }
 
 // One row as the page's script reads it: an array, not an object, so that
-// 100,000 rows stay small. The order is that of `dados.linhas` in the page.
+// 100,000 rows stay small; the page's script reads the fields in this order.
 void AppendRow(std::string& out, const CandidateRow& row) {
   const CorpusWord& data = row.data;
   out.push_back('[');
