@@ -45,8 +45,8 @@ void AppendNumber(std::string& out, std::uint64_t number) {
   out.push_back(',');
 }
 
-// One row as the page's script reads it: an array, not an object, so that
-// 100,000 rows stay small; the page's script reads the fields in this order.
+// One row for the page's script, which reads its fields in this order: an
+// array, not an object, so that 100,000 rows stay small.
 void AppendRow(std::string& out, const CandidateRow& row) {
   const CorpusWord& data = row.data;
   out.push_back('[');

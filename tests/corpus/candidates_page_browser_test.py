@@ -181,6 +181,14 @@ def check_page(page, write_page, downloads, expect):
     page.load("Page.reload")
     expect("decision of a new run", page.run("teste.decisao('zapear')"), ["rejeitada", "à mão"])
 
+    # 250 rows: shown a hundred at a time.
+    write_page(["250"])
+    page.load("Page.reload")
+    page.run("document.getElementById('seguinte').click()")
+    expect("second page", [page.run("document.getElementById('pagina').textContent"),
+                           page.run("teste.palavras()")],
+           ["página 2 de 3", [f"palavr{i}ção" for i in range(100, 200)]])
+
 
 def measure(page):
     """How long the page takes to open, filter and sort (printed, not judged)."""
