@@ -13,10 +13,11 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }
 
-# What building Lexavia and its tests needs; chromium opens lexavia-corpus's
-# page headless in its test.
-BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine valgrind
-  chromium)
+# What building Lexavia and its tests needs.
+BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine valgrind)
+
+# What the tests of web pages need: a browser that runs headless.
+BROWSER_PACKAGES=(chromium)
 
 # What the tests of the windows on a desktop need: a virtual display and a
 # window manager that frames windows.
