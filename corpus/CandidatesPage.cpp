@@ -9,6 +9,7 @@
 #include "corpus/page/PageTemplate.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
+#include "platform/ReplacementFile.h"
 #include "platform/TextFile.h"
 
 namespace corpus {
@@ -133,19 +134,12 @@ void WritePage(platform::OutputFile& page, const CorpusResult& result) {
 }  // namespace
 
 void WriteCandidatesPage(const std::string& path, const CorpusResult& result) {
-  // Written under a name of its own and renamed into place once whole, so
-  // that a page open in a browser is never half replaced.
-  std::string temporaryName;
-  platform::OutputFile page = platform::OutputFile::CreateBeside(path, temporaryName);
-  try {
-    WritePage(page, result);
-    page.Close();
-    platform::RenameFile(temporaryName, path);
-  } catch (const platform::FileError&) {
-    page.CloseQuietly();
-    platform::RemoveFile(temporaryName);
-    throw;
-  }
+  // Renamed into place once whole, so that a page open in a browser is never
+  // half replaced.
+  platform::ReplacementFile page(path);
+  WritePage(page.File(), result);
+  page.File().Close();
+  page.Commit();
 }
 
 }  // namespace corpus
