@@ -84,10 +84,19 @@ Classification Classifier::ClassifyLowerCase(const std::string& word, const std:
   if (std::string parts = formation_.PartsOf(word); !parts.empty()) {
     return {WordClass::Formacao, {}, parts};
   }
-  // A name seen only at sentence starts is likelier than a slip.
+  // A name seen only at sentence starts is likelier than a slip or two
+  // words run together.
   bool onlyCapitalised = IsUpperCaseLetter(word.front()) && data.inside == 0;
-  if (std::string known = onlyCapitalised ? "" : misspelling_.KnownWordFor(lower); !known.empty()) {
+  bool looksFormed = formation_.HasProductiveSuffix(lower);
+  if (std::string known = onlyCapitalised ? ""
+                          : looksFormed   ? misspelling_.UndoubledKnownWord(lower)
+                                          : misspelling_.KnownWordFor(lower);
+      !known.empty()) {
     return {WordClass::Grafia, known, "troca de letras"};
+  }
+  if (std::string parts = onlyCapitalised ? "" : WordFormation::ClosedCompoundParts(lower);
+      !parts.empty()) {
+    return {WordClass::Formacao, {}, parts};
   }
   if (std::string foreign = ForeignSpellingIn(lower); !foreign.empty()) {
     return {WordClass::Estrangeirismo, {}, foreign};

@@ -20,6 +20,9 @@ bool IsVowel(char letter) {
 // Shorter words are one slip away from some word of a large dictionary by
 // chance; longer ones cost many lookups for little.
 constexpr std::size_t MinLength = 9;
+// A doubled letter that Portuguese does not double (consellheiro, órbiita)
+// is a slip in shorter words too.
+constexpr std::size_t MinLengthDoubled = 5;
 constexpr std::size_t MaxLength = 40;
 
 }  // namespace
@@ -33,21 +36,27 @@ Misspelling::Misspelling(const std::string& confusionsPath, const WordSet* forei
   }
 }
 
-std::string Misspelling::KnownWordFor(std::string_view lower) const {
-  if (lower.size() < MinLength || lower.size() > MaxLength) return {};
-  std::string word(lower);
-  // A known word that is also a foreign one (the dictionary holds many) is
-  // no word a writer of Portuguese meant.
-  auto known = [this](const std::string& variant) {
-    return IsKnownWord(variant) && (foreignWords_ == nullptr || !foreignWords_->Contains(variant));
-  };
-  // A doubled letter written once, or a single one doubled.
-  for (std::size_t i = 0; i + 1 < word.size(); ++i) {
-    if (word[i] == word[i + 1] && word[i] != '-') {
-      std::string variant = word.substr(0, i) + word.substr(i + 1);
-      if (known(variant)) return variant;
+std::string Misspelling::UndoubledKnownWord(std::string_view lower) const {
+  if (lower.size() < MinLengthDoubled || lower.size() > MaxLength) return {};
+  for (std::size_t i = 0; i + 1 < lower.size(); ++i) {
+    if (lower[i] == lower[i + 1] && lower[i] != '-') {
+      std::string variant = std::string(lower.substr(0, i)) + std::string(lower.substr(i + 1));
+      if (IsMeantWord(variant)) return variant;
     }
   }
+  return {};
+}
+
+bool Misspelling::IsMeantWord(const std::string& variant) const {
+  return IsKnownWord(variant) && (foreignWords_ == nullptr || !foreignWords_->Contains(variant));
+}
+
+std::string Misspelling::KnownWordFor(std::string_view lower) const {
+  if (std::string undoubled = UndoubledKnownWord(lower); !undoubled.empty()) return undoubled;
+  if (lower.size() < MinLength || lower.size() > MaxLength) return {};
+  std::string word(lower);
+  auto known = [this](const std::string& variant) { return IsMeantWord(variant); };
+  // A single letter doubled.
   for (std::size_t i = 1; i < word.size(); ++i) {
     char letter = word[i];
     if (letter == '-' || IsVowel(letter) || letter == word[i - 1]) continue;
@@ -70,7 +79,8 @@ std::string Misspelling::KnownWordFor(std::string_view lower) const {
       if (known(variant)) return variant;
     }
   }
-  // Any one letter dropped, added or changed.
+  // Any one letter dropped or added (not changed: that makes too many
+  // known words of new ones).
   for (std::size_t i = 0; i < word.size(); ++i) {
     std::string variant = word.substr(0, i) + word.substr(i + 1);
     if (known(variant)) return variant;

@@ -71,6 +71,27 @@ std::string WordFormation::PartsOf(std::string_view word) const {
   return parts.empty() ? SuffixParts(lower) : parts;
 }
 
+std::string WordFormation::ClosedCompoundParts(const std::string& lower) {
+  // Parts of four letters or more: shorter known words (mes, par) would cut
+  // most words in two by chance.
+  constexpr std::size_t MinPart = 4;
+  for (std::size_t split = MinPart; split + MinPart <= lower.size(); ++split) {
+    std::string first = lower.substr(0, split), second = lower.substr(split);
+    if (IsKnownWord(first) && IsKnownWord(second)) return first + " + " + second;
+  }
+  return {};
+}
+
+bool WordFormation::HasProductiveSuffix(const std::string& lower) const {
+  std::string singular = lower.ends_with('s') ? lower.substr(0, lower.size() - 1) : lower;
+  // Short suffixes (-ada, -ar) end too many words of every kind.
+  constexpr std::size_t MinSuffix = 4;
+  return std::any_of(suffixes_.begin(), suffixes_.end(), [&](const Suffix& suffix) {
+    return suffix.suffix.size() >= MinSuffix && singular.size() >= suffix.suffix.size() + MinBase &&
+           singular.ends_with(suffix.suffix);
+  });
+}
+
 bool WordFormation::IsVerbWithPronoun(std::string_view lower) const {
   std::vector<std::string_view> parts = SplitAtHyphens(lower);
   if (parts.size() < 2 || !IsVerbBeforePronoun(parts.front())) return false;
@@ -119,16 +140,19 @@ std::string WordFormation::SuffixParts(const std::string& lower) const {
 std::string WordFormation::CompoundParts(std::string_view word) const {
   std::vector<std::string_view> parts = SplitAtHyphens(word);
   std::string described;
+  bool afterPrefix = false;
   for (std::size_t i = 0; i < parts.size(); ++i) {
     std::string lower = LowerCase(parts[i]);
     bool prefix = i + 1 < parts.size() &&
                   (std::find(hyphenPrefixes_.begin(), hyphenPrefixes_.end(), lower) !=
                        hyphenPrefixes_.end() ||
                    std::find(prefixes_.begin(), prefixes_.end(), lower) != prefixes_.end());
-    // A name after a prefix: anti-Trump.
-    bool name = i > 0 && !parts[i].empty() && IsUpperCaseLetter(parts[i].front());
+    // A name after a prefix (anti-Trump); after another word it is part of
+    // a name (al-Khawaga).
+    bool name = afterPrefix && IsUpperCaseLetter(parts[i].front());
     if (lower.empty() || !(prefix || name || IsKnownWord(lower))) return {};
     described += (i == 0 ? "" : " + ") + lower;
+    afterPrefix = prefix;
   }
   return described;
 }
