@@ -30,7 +30,7 @@ constexpr const char* KnownWords[] = {
     "lembrou",          "fazer",      "c\xE1vea",     "na\xE7\xE3o",
     "cascatares",       "passarelli", "exemplo",      "estudo",
     "princ\xEDpio",     "casa",       "se",           "lo",
-    "governo",          "social",     "zorbaxism",      "pretens\xE3o",
+    "governo",          "social",     "zorbaxism",    "pretens\xE3o",
 };
 
 // The foreign list: a word also known with an accent, and a known word
