@@ -1,7 +1,5 @@
 #include "corpus/Classifier.h"
 
-#include <algorithm>
-
 #include "corpus/ForeignSpelling.h"
 #include "corpus/KnownWords.h"
 #include "corpus/LetterCase.h"
@@ -10,6 +8,10 @@
 
 namespace corpus {
 namespace {
+
+constexpr const char* FragmentReason =
+    "h\xED"
+    "fen de pontua\xE7\xE3o";  // hífen de pontuação
 
 // Made by punctuation: a hyphen at either end (-se, casa-), a run of
 // hyphens within (bem--feito), or hyphens alone.
@@ -41,27 +43,30 @@ Classifier::Classifier(const std::string& listsFolder)
       formation_(listsFolder),
       misspelling_(listsFolder + "/confusoes.txt", &foreignWords_) {}
 
-// The order: first what the form alone tells (punctuation, capitals), then
-// the corpus's use of capitals, then the tests that need the known words,
-// the surest first. Of those, the noise classes come only where their rule
-// is exact (an accent away from a known word; a regular suffix on a known
-// base); a foreign list's word, a formation of known parts, and only then
-// the looser slips (doubled or swapped letters, confused spellings) and
-// the foreign look, so that a coinage of known parts is never taken for a
-// slip.
+// The order of the tests, and why. First what the form and its capitals
+// tell, whatever its letters: punctuation made a fragmento; a piece of a
+// web address is no word (outra); all capitals make a sigla, before the
+// name test since acronyms are capitalised inside sentences too; then the
+// capitals inside sentences make a nome_proprio. Then the word in lower
+// case against the known words, the surest tests first and a noise class
+// only where its rule is exact: a word of the foreign lists (a whole
+// attested word, and many are one accent from some entry of a large
+// dictionary: arcade, árcade); an accent away from a known word (grafia: a
+// new word seldom differs from a known one by accents alone); a verb with
+// its hyphenated pronoun (standard: outra); a regular suffix on a known
+// base (derivacao_regular); a formation of known parts, before the slips
+// so that a coinage of known parts is never taken for one; the slips of
+// long words (grafia); two known words run together (formacao, after the
+// slips: the dictionary's many short entries cut misspellings in two); a
+// foreign spelling; else outra.
 Classification Classifier::Classify(const std::string& word, const CorpusWord& data) const {
-  if (word.empty() || IsFragment(word))
-    return {WordClass::Fragmento,
-            {},
-            "h\xED"
-            "fen de pontua\xE7\xE3o"};
+  if (word.empty() || IsFragment(word)) return {WordClass::Fragmento, {}, FragmentReason};
   if (IsWebAddressPiece(data)) return {WordClass::Outra, {}, "parte de endere\xE7o"};
   std::string lower = LowerCase(word);
   if (IsAcronym(word)) {
     // A known word in capitals (a headline's NAÇÃO) is no acronym.
-    std::string known = KnownByAccents(lower, 0);
-    if (known.empty()) return {WordClass::Sigla, {}, "mai\xFAsculas"};
-    return {WordClass::Outra, {}, "palavra conhecida em mai\xFAsculas"};
+    if (IsKnownWord(lower)) return {WordClass::Outra, {}, "palavra conhecida em mai\xFAsculas"};
+    return {WordClass::Sigla, {}, "mai\xFAsculas"};
   }
   if (IsProperName(data)) return {WordClass::NomeProprio, {}, "mai\xFAscula dentro da frase"};
   return ClassifyLowerCase(word, lower, data);

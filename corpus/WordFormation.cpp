@@ -149,7 +149,7 @@ std::string WordFormation::CompoundParts(std::string_view word) const {
                    std::find(prefixes_.begin(), prefixes_.end(), lower) != prefixes_.end());
     // A name after a prefix (anti-Trump); after another word it is part of
     // a name (al-Khawaga).
-    bool name = afterPrefix && IsUpperCaseLetter(parts[i].front());
+    bool name = afterPrefix && !parts[i].empty() && IsUpperCaseLetter(parts[i].front());
     if (lower.empty() || !(prefix || name || IsKnownWord(lower))) return {};
     described += (i == 0 ? "" : " + ") + lower;
     afterPrefix = prefix;

@@ -211,7 +211,7 @@ int Measure(const std::string& judgedPath, const std::map<std::string, Word>& wo
     int rowTotal = 0, columnTotal = 0;
     std::printf("%-18s", std::string(ClassName(static_cast<WordClass>(given))).c_str());
     for (int got = 0; got < Classes; ++got) {
-      std::printf("%6d", confusion[given][got]);
+      std::printf(" %6d", confusion[given][got]);
       rowTotal += confusion[given][got];
       columnTotal += confusion[got][given];
     }
