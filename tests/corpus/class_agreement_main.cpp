@@ -204,7 +204,7 @@ int Measure(const std::string& judgedPath, const std::map<std::string, Word>& wo
   std::printf("\n%d judged words; rows: the class by hand, columns: the Classifier's\n%-18s",
               judged, "");
   for (int c = 0; c < Classes; ++c)
-    std::printf("%6.6s", std::string(ClassName(static_cast<WordClass>(c))).c_str());
+    std::printf(" %6.6s", std::string(ClassName(static_cast<WordClass>(c))).c_str());
   std::printf("   precision recall\n");
   int agreed = 0;
   for (int given = 0; given < Classes; ++given) {
