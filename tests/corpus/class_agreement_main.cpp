@@ -10,8 +10,15 @@
 //     the confusion table and each class's precision and recall
 //
 // JUDGED_TSV (UTF-8, a header row): palavra, classe, grafia_sugerida,
-// contexto. Run from the build folder (it finds the dictionary, the
-// segmenter and the word lists of this build).
+// contexto. tests/corpus/judged_classes.tsv holds 300 candidates of the
+// shared UD texts (headline layout of ud-gsd and ud-bosque) drawn at random
+// from the list "candidatos" prints, 200 beginning in lower case and 100
+// others, each classed by hand in its sentence. The program finds the
+// dictionary, the segmenter and the word lists of this build:
+//
+//   build/tests/class_agreement medir tests/corpus/judged_classes.tsv
+//       ../shared/corpora/ud-gsd/headline/raw ../shared/corpora/ud-bosque/headline/raw
+//   (one command line)
 #include <algorithm>
 #include <cstdio>
 #include <exception>
