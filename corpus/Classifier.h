@@ -7,7 +7,10 @@
 #include <string>
 
 #include "corpus/CorpusWord.h"
+#include "corpus/Misspelling.h"
 #include "corpus/WordClass.h"
+#include "corpus/WordFormation.h"
+#include "corpus/WordListFile.h"
 
 namespace corpus {
 
@@ -16,8 +19,17 @@ class Classifier {
   // Reads the word lists from `listsFolder`. Throws platform::FileError.
   explicit Classifier(const std::string& listsFolder);
 
-  // `word` is its most frequent surface form.
+  // `word` is its most frequent surface form. The known words are those of
+  // the dictionary table, which must be loaded.
   Classification Classify(const std::string& word, const CorpusWord& data) const;
+
+ private:
+  Classification ClassifyLowerCase(const std::string& word, const std::string& lower,
+                                   const CorpusWord& data) const;
+
+  WordSet foreignWords_;
+  WordFormation formation_;
+  Misspelling misspelling_;
 };
 
 }  // namespace corpus

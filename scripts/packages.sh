@@ -13,8 +13,14 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }
 
+# The word lists lexavia-corpus's list of foreign words is made of at build
+# time (tools/corpus/foreign_words.py): English, French, Spanish, Italian and
+# German, and the Portuguese ones whose words it leaves out.
+CORPUS_WORD_LIST_PACKAGES=(wamerican wbritish wfrench wspanish witalian wngerman wbrazilian wportuguese)
+
 # What building Lexavia and its tests needs.
-BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine valgrind)
+BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine valgrind
+  "${CORPUS_WORD_LIST_PACKAGES[@]}")
 
 # What the tests of web pages need: a browser that runs headless.
 BROWSER_PACKAGES=(chromium)
@@ -24,9 +30,10 @@ BROWSER_PACKAGES=(chromium)
 WINDOW_MANAGER_PACKAGES=(xvfb jwm x11-utils)
 
 # What the Windows build needs: the cross compiler with its binary tools,
-# GoogleTest's sources for its tests, and for the installer NSIS and the
-# tools that draw the program's icon from its SVG.
+# GoogleTest's sources for its tests, lexavia-corpus's word lists, and for
+# the installer NSIS and the tools that draw the program's icon from its SVG.
 WINDOWS_BUILD_PACKAGES=(cmake make python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  "${CORPUS_WORD_LIST_PACKAGES[@]}"
   nsis librsvg2-bin icoutils)
 
 # What running Windows programs needs: Wine with its fonts, and a virtual
