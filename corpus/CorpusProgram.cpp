@@ -24,7 +24,7 @@ namespace {
 
 constexpr const char* HelpText =
     "Uso: lexavia-corpus [opções] CAMINHO...\n"
-    "     lexavia-corpus juntar PARCIAL... [opções]\n"
+    "     lexavia-corpus [opções] juntar PARCIAL...\n"
     "     lexavia-corpus --rejeitadas-para-dicionario [opções]\n"
     "\n"
     "Lê os textos de um corpus (arquivos, ou pastas com todos os seus *.txt), procura as\n"
@@ -108,7 +108,7 @@ std::optional<std::string> ReadOptions(const std::vector<std::string>& arguments
       options.partialPath = text;
     } else if (argument == "--rejeitadas-para-dicionario") {
       options.rejectedToDictionary = true;
-    } else if (argument == "juntar" && i == 0) {
+    } else if (argument == "juntar" && options.paths.empty() && !options.merge) {
       options.merge = true;
     } else if (argument.size() > 1 && argument[0] == '-') {
       return "opção desconhecida: " + Shown(argument) + " (veja --help)";
