@@ -24,7 +24,8 @@ CorpusScan ScanCorpus(const std::vector<DocumentFile>& files, unsigned threads,
                       unsigned progressMilliseconds) {
   std::vector<Document> documents = DocumentsOf(files);
   threads = std::max(1u, threads);
-  std::vector<CorpusTable> tables(threads);
+  CorpusScan scan;
+  std::mutex tableMutex;  // guards scan.table
   std::vector<std::vector<std::pair<std::size_t, ScanFailure>>> failures(threads);
   std::atomic<std::size_t> next{0};
   std::atomic<std::size_t> done{0};
@@ -33,13 +34,17 @@ CorpusScan ScanCorpus(const std::vector<DocumentFile>& files, unsigned threads,
   std::condition_variable finished;
   unsigned running = threads;
 
+  // One table for the corpus, so that its contexts are held once: each
+  // worker scans a document into a table of its own and adds it under the
+  // lock. Documents may arrive out of order; MergeInto keeps the earliest.
   auto work = [&](unsigned worker) {
-    // Each worker takes documents in increasing order, so its table's
-    // contexts stay in corpus order, as MergeInto expects.
+    CorpusTable found;
     for (std::size_t index; (index = next++) < files.size();) {
       try {
-        bytes += ScanDocument(files[index].path, static_cast<std::uint32_t>(index), documents,
-                              tables[worker]);
+        bytes += ScanDocument(files[index].path, static_cast<std::uint32_t>(index),
+                              documents[index].date, found);
+        std::lock_guard<std::mutex> lock(tableMutex);
+        MergeTable(scan.table, found, documents);
       } catch (const platform::FileError& error) {
         failures[worker].push_back({index, ScanFailure{files[index].path, error.what()}});
       }
@@ -64,11 +69,6 @@ CorpusScan ScanCorpus(const std::vector<DocumentFile>& files, unsigned threads,
   for (std::thread& worker : workers) worker.join();
   report();
 
-  CorpusScan scan;
-  scan.table = std::move(tables[0]);
-  for (unsigned worker = 1; worker < threads; ++worker) {
-    MergeTable(scan.table, tables[worker], documents);
-  }
   std::vector<std::pair<std::size_t, ScanFailure>> allFailures;
   for (auto& list : failures) allFailures.insert(allFailures.end(), list.begin(), list.end());
   std::sort(allFailures.begin(), allFailures.end(),

@@ -30,9 +30,8 @@ struct CorpusScan {
 };
 
 // Scans every file of `files` (the corpus's documents, in order) with
-// `threads` workers, each taking the next document not yet taken into a
-// table of its own; the tables are merged at the end. The dictionary table
-// is only read meanwhile. `progress` is called from the calling thread
+// `threads` workers, each taking the next document not yet taken. The
+// dictionary table is only read meanwhile. `progress` is called from the calling thread
 // every `progressMilliseconds` while the workers run, and once at the end.
 CorpusScan ScanCorpus(const std::vector<DocumentFile>& files, unsigned threads,
                       const std::function<void(const ScanProgress&)>& progress,

@@ -85,9 +85,9 @@ class SentenceBatch {
 
 }  // namespace
 
-std::uint64_t ScanDocument(const std::string& path, std::uint32_t index,
-                           const std::vector<Document>& documents, CorpusTable& table) {
-  CorpusTable found;  // this document's words, merged once it was read whole
+std::uint64_t ScanDocument(const std::string& path, std::uint32_t index, Date date,
+                           CorpusTable& found) {
+  found.clear();
   std::uint64_t bytes = 0;
   SentenceBatch batch(index, found);
   frasor::SentenceSource(path).GiveSentences([&](std::string_view sentence) {
@@ -96,14 +96,12 @@ std::uint64_t ScanDocument(const std::string& path, std::uint32_t index,
   });
   batch.Count();
 
-  Date date = documents[index].date;
   for (auto& [key, word] : found) {
     word.documents = 1;
     word.firstDocument = index;
     word.firstDate = date;
     word.lastDate = date;
     if (date != 0) word.perMonth[date / 100] = word.frequency;
-    MergeInto(table[key], word, documents);
   }
   return bytes;
 }

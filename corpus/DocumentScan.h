@@ -6,17 +6,16 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "corpus/WordTable.h"
 
 namespace corpus {
 
-// Scans the file `path`, document `index` of `documents`, and adds its
-// candidates to `table`, which must hold no occurrence of that document;
-// returns the bytes of text read. The dictionary table is only read. When
-// reading fails, `table` is left unchanged. Throws platform::FileError.
-std::uint64_t ScanDocument(const std::string& path, std::uint32_t index,
-                           const std::vector<Document>& documents, CorpusTable& table);
+// Scans the file `path`, document `index` of the corpus, dated `date`, and
+// replaces `found` with its candidates (at most ContextCap contexts each);
+// returns the bytes of text read. The dictionary table is only read.
+// Throws platform::FileError.
+std::uint64_t ScanDocument(const std::string& path, std::uint32_t index, Date date,
+                           CorpusTable& found);
 
 }  // namespace corpus

@@ -13,8 +13,10 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }
 
-# What building Lexavia and its tests needs.
-BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine valgrind)
+# What building Lexavia and its tests needs (GNU parallel for lexavia-corpus's
+# recipe for many machines).
+BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine valgrind
+  parallel)
 
 # What the tests of the windows on a desktop need: a virtual display and a
 # window manager that frames windows.
