@@ -8,7 +8,7 @@ program=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-mkdir dicionarios textos uma juntas
+mkdir dicionarios textos uma juntas partes
 printf '%s\n' o a em chegou viu falamos de > dicionarios/dicionario_principal.txt
 letters=(a b c d e f g)
 for i in $(seq 10 39); do
@@ -19,10 +19,11 @@ mv textos/2024-05-31.txt textos/sem-data-31.txt  # a day May lacks anyway
 
 "$program" --dicionarios dicionarios --saida uma textos
 
-# The recipe: a sorted list of the documents, one partial table per job.
-find textos -name '*.txt' | LC_ALL=C sort > lista
-parallel -S : --jobs 2 -X -N 7 \
-  "$program" --dicionarios "$work/dicionarios" --saida "$work" --parcial "$work/parte{0#}.parcial" {} \
+# README's recipe: a sorted list of the documents, one partial table per job.
+echo 2/: > maquinas  # two jobs on this machine
+find "$PWD/textos" -name '*.txt' | LC_ALL=C sort > lista
+parallel --sshloginfile maquinas -X -N 7 --return parte{0#}.parcial --cleanup \
+  "$program" --dicionarios "$PWD/dicionarios" --saida "$PWD/partes" --parcial parte{0#}.parcial {} \
   < lista
 "$program" --dicionarios dicionarios juntar parte*.parcial --saida juntas
 
