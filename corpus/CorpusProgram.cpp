@@ -15,6 +15,7 @@
 #include "corpus/PartialTable.h"
 #include "corpus/ProgressBar.h"
 #include "dictionary/DictionaryFiles.h"
+#include "platform/Console.h"
 #include "platform/FileError.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"

@@ -4,10 +4,12 @@
 #include <new>
 
 #include "corpus/CorpusProgram.h"
+#include "platform/Console.h"
 #include "platform/FileError.h"
 #include "platform/ProgramArguments.h"
 
 int main(int argc, char** argv) {
+  platform::ShowUtf8OnConsole();  // the messages are Portuguese in UTF-8
   try {
     return corpus::RunCorpusProgram(platform::ProgramArguments(argc, argv));
   } catch (const platform::FileError&) {

@@ -50,10 +50,6 @@ FolderEntries ListFolder(const std::string& folder);
 // The path of the running program's executable file. Throws FileError.
 std::string ExecutablePath();
 
-// True when the standard error stream goes to a terminal (a console on
-// Windows), not to a file or a pipe.
-bool StandardErrorIsTerminal();
-
 // Deletes a file; false when it could not be deleted.
 bool RemoveFile(const std::string& path);
 

@@ -63,8 +63,6 @@ std::string ExecutablePath() {
   }
 }
 
-bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
-
 bool RemoveFile(const std::string& path) {
   RefuseNulInPath(path);
   return unlink(path.c_str()) == 0;

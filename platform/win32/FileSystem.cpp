@@ -72,11 +72,6 @@ std::string ExecutablePath() {
   }
 }
 
-bool StandardErrorIsTerminal() {
-  DWORD mode;
-  return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
-}
-
 bool RemoveFile(const std::string& path) {
   return DeleteFileW(win32::ExtendedPath(path).c_str()) != 0;
 }

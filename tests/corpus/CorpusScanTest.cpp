@@ -1,5 +1,6 @@
 // The document list, the per-document scan and the two-worker table, on
 // real files.
+#include <algorithm>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include "corpus/DocumentList.h"
 #include "corpus/PartialTable.h"
 #include "dictionary/DictionaryTable.h"
+#include "platform/FileSystem.h"
 #include "support/TempDir.h"
 
 using testing_support::ReadBytes;
@@ -16,6 +18,12 @@ using testing_support::WriteBytes;
 
 namespace corpus {
 namespace {
+
+// `path` with the system's separator for "/".
+std::string Native(std::string path) {
+  std::replace(path.begin(), path.end(), '/', platform::FolderSeparator);
+  return path;
+}
 
 TEST(DocumentDateTest, TakesOnlyRealDaysInEitherForm) {
   EXPECT_EQ(DateFromName("jornal-2024-05-17.txt"), 20240517u);
@@ -44,9 +52,9 @@ TEST(DocumentListTest, ReadsFoldersRecursivelyInByteOrderAndNamesMissingPaths) {
   std::vector<std::string> names;
   for (const DocumentFile& file : list.files) names.push_back(file.document.name);
   // Entries sort by their own names: folder "b" before "b.txt".
-  EXPECT_EQ(names, (std::vector<std::string>{"B.TXT", "a.txt", "b/c/d.txt", "b/z.txt", "b.txt",
-                                             "solto.dat"}));
-  EXPECT_EQ(list.files[2].path, dir / "corpus/b/c/d.txt");
+  EXPECT_EQ(names, (std::vector<std::string>{"B.TXT", "a.txt", Native("b/c/d.txt"),
+                                             Native("b/z.txt"), "b.txt", "solto.dat"}));
+  EXPECT_EQ(list.files[2].path, dir / "corpus" + Native("/b/c/d.txt"));
   ASSERT_EQ(list.unlisted.size(), 1u);
   EXPECT_EQ(list.unlisted[0].path, dir / "nada");
   EXPECT_TRUE(list.unlisted[0].missing);
