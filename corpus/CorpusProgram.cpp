@@ -243,7 +243,7 @@ std::optional<PartialTable> ScannedCorpus(const std::vector<std::string>& paths,
                                [&](const ScanProgress& progress) { bar.Show(progress); });
   bar.Finish();
   for (const ScanFailure& failure : scan.failures) {
-    Say("não foi possível ler " + Shown(failure.path) + ": " + failure.error);
+    Say("não foi possível ler " + Shown(failure.path) + ": " + Portuguese(failure.error));
   }
   problems += scan.failures.size();
   if (scan.failures.size() == list.files.size()) {

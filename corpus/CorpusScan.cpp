@@ -46,7 +46,7 @@ CorpusScan ScanCorpus(const std::vector<DocumentFile>& files, unsigned threads,
         std::lock_guard<std::mutex> lock(tableMutex);
         MergeTable(scan.table, found, documents);
       } catch (const platform::FileError& error) {
-        failures[worker].push_back({index, ScanFailure{files[index].path, error.what()}});
+        failures[worker].push_back({index, ScanFailure{files[index].path, error}});
       }
       ++done;
     }

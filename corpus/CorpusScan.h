@@ -8,6 +8,7 @@
 
 #include "corpus/DocumentList.h"
 #include "corpus/WordTable.h"
+#include "platform/FileError.h"
 
 namespace corpus {
 
@@ -20,7 +21,7 @@ struct ScanProgress {
 // A document that could not be read, and the error met.
 struct ScanFailure {
   std::string path;
-  std::string error;  // FileError's text
+  platform::FileError error;
 };
 
 struct CorpusScan {
