@@ -253,8 +253,21 @@ std::optional<PartialTable> ScannedCorpus(const std::vector<std::string>& paths,
   return PartialTable{DocumentsOf(list.files), std::move(scan.table)};
 }
 
+// The classes' word lists, read before a long run rather than after it.
+bool LoadClassifier(const Dictionaries& dictionaries, std::optional<Classifier>& classifier) {
+  std::string listsFolder = ListsFolderBeside(dictionaries.folder);
+  try {
+    classifier.emplace(listsFolder);
+    return true;
+  } catch (const platform::FileError& error) {
+    Say("não foi possível ler as listas de palavras de " + Shown(listsFolder) + ": " +
+        Portuguese(error));
+    return false;
+  }
+}
+
 // Writes the partial table (when asked) and both outputs.
-bool WriteOutputs(const Options& options, PartialTable&& corpus, const Dictionaries& dictionaries,
+bool WriteOutputs(const Options& options, PartialTable&& corpus, const Classifier& classifier,
                   const Decisions& decisions) {
   if (options.partialPath) {
     try {
@@ -265,31 +278,22 @@ bool WriteOutputs(const Options& options, PartialTable&& corpus, const Dictionar
       return false;
     }
   }
-  std::string listsFolder = ListsFolderBeside(dictionaries.folder);
-  std::optional<Classifier> classifier;
-  try {
-    classifier.emplace(listsFolder);
-  } catch (const platform::FileError& error) {
-    Say("não foi possível ler as listas de palavras de " + Shown(listsFolder) + ": " +
-        Portuguese(error));
-    return false;
-  }
   CorpusResult result;
   result.documents = std::move(corpus.documents);
-  result.rows = BuildRows(std::move(corpus.table), *classifier, decisions);
+  result.rows = BuildRows(std::move(corpus.table), classifier, decisions);
   std::string tablePath = platform::PathUnder(options.outputFolder, {"candidatos.tsv"});
   std::string pagePath = platform::PathUnder(options.outputFolder, {"candidatos.html"});
-  for (const std::string& path : {tablePath, pagePath}) {
+  auto write = [&](const std::string& path, auto writer) {
     try {
-      if (path == tablePath) {
-        WriteCandidatesTable(path, result);
-      } else {
-        WriteCandidatesPage(path, result);
-      }
+      writer(path, result);
+      return true;
     } catch (const platform::FileError& error) {
       Say("não foi possível escrever " + Shown(path) + ": " + Portuguese(error));
       return false;
     }
+  };
+  if (!write(tablePath, WriteCandidatesTable) || !write(pagePath, WriteCandidatesPage)) {
+    return false;
   }
   Say(std::to_string(result.documents.size()) + " documentos, " +
       std::to_string(result.rows.size()) + " palavras candidatas: " + Shown(tablePath) + ", " +
@@ -328,11 +332,13 @@ int RunCorpusProgram(const std::vector<std::string>& arguments) {
     return ExitNothingDone;
   }
   if (options.paths.empty()) return ExitDone;
+  std::optional<Classifier> classifier;
+  if (!LoadClassifier(dictionaries, classifier)) return ExitNothingDone;
 
   std::size_t problems = 0;
   std::optional<PartialTable> corpus =
       options.merge ? MergedPartials(options.paths) : ScannedCorpus(options.paths, problems);
-  if (!corpus || !WriteOutputs(options, std::move(*corpus), dictionaries, *decisions)) {
+  if (!corpus || !WriteOutputs(options, std::move(*corpus), *classifier, *decisions)) {
     return ExitNothingDone;
   }
   if (problems > 0) {
