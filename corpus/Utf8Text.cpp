@@ -61,7 +61,7 @@ std::string Windows1252FromUtf8(std::string_view text) {
     auto lead = static_cast<std::uint8_t>(text[i]);
     std::size_t length = lead < 0x80                   ? 1
                          : lead >= 0xF0 && lead < 0xF5 ? 4
-                         : lead >= 0xE0                ? 3
+                         : lead >= 0xE0 && lead < 0xF0 ? 3
                          : lead >= 0xC2 && lead < 0xE0 ? 2
                                                        : 0;
     char32_t point = length == 1   ? lead

@@ -8,6 +8,7 @@
 #include "corpus/CorpusScan.h"
 #include "corpus/DocumentList.h"
 #include "corpus/PartialTable.h"
+#include "corpus/ProgressBar.h"
 #include "dictionary/DictionaryTable.h"
 #include "platform/FileSystem.h"
 #include "support/TempDir.h"
@@ -147,6 +148,15 @@ TEST_F(CorpusScanTest, AnUnreadableDocumentIsNamedAndCountsNothing) {
   EXPECT_EQ(scan.failures[0].path, dir_ / "sumiu.txt");
   EXPECT_EQ(scan.failures[0].error.Kind(), platform::FileErrorKind::FileNotFound);
   EXPECT_EQ(scan.table.at("zorbax").firstDocument, 1u);
+}
+
+TEST(ProgressLineTest, ShowsDocumentsSpeedWithADecimalCommaAndTimeLeft) {
+  EXPECT_EQ(ProgressLine(ScanProgress{3, 12, 15'000'000}, 2.0),
+            "[#####---------------] 3/12 documentos  7,5 MB/s  faltam 0:06");
+  EXPECT_EQ(ProgressLine(ScanProgress{1, 2, 1'000'000}, 65.0),
+            "[##########----------] 1/2 documentos  0,0 MB/s  faltam 1:05");
+  // Nothing done yet: no speed or time to tell.
+  EXPECT_EQ(ProgressLine(ScanProgress{0, 4, 0}, 1.0), "[--------------------] 0/4 documentos");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "corpus/PartialTable.h"
+#include "corpus/Utf8Text.h"
 #include "support/TempDir.h"
 
 using testing_support::ReadBytes;
@@ -86,6 +87,21 @@ TEST(PartialTableTest, EveryCutOrAlteredFileIsRefusedByName) {
   EXPECT_TRUE(refused(replaced("\t20240517\t2024", "\t20241399\t2024")));
   EXPECT_TRUE(refused(replaced("\\x09", "\\xG9")));
   EXPECT_TRUE(refused(replaced("p\t3\t", "p\t-3\t")));
+}
+
+TEST(Windows1252FromUtf8Test, MapsEveryCharacterItCanAndMarksTheRest) {
+  EXPECT_EQ(Windows1252FromUtf8("p\xC3\xA3o \xE2\x82\xAC \xC5\x93 \xC2\x81"),
+            "p\xE3o \x80 \x9C \x81");
+  EXPECT_EQ(Windows1252FromUtf8("\xE4\xB8\xAD|\xF0\x9F\x98\x80"), "?|?");  // not in Windows-1252
+  // Broken sequences, overlong forms and surrogates: one "?" per byte.
+  EXPECT_EQ(Windows1252FromUtf8("a\xC3"), "a?");
+  EXPECT_EQ(Windows1252FromUtf8("\xC0\xAF\xE0\x80\xAF"), "?????");
+  EXPECT_EQ(Windows1252FromUtf8("\xED\xA0\x80"), "???");
+  EXPECT_EQ(Windows1252FromUtf8("\xF8\x80\x80."), "???.");
+  for (int byte = 0; byte < 256; ++byte) {
+    std::string text(1, static_cast<char>(byte));
+    EXPECT_EQ(Windows1252FromUtf8(Utf8FromWindows1252(text)), text) << byte;
+  }
 }
 
 }  // namespace
