@@ -1,6 +1,7 @@
 #include "corpus/CorpusWord.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <tuple>
 
@@ -31,10 +32,16 @@ void MergeInto(CorpusWord& into, const CorpusWord& from, const std::vector<Docum
   for (const auto& [month, count] : from.perMonth) into.perMonth[month] += count;
 
   // The earliest contexts in corpus order; those of one document keep theirs.
+  // A full set that holds only earlier documents stays as it is.
+  if (from.contexts.empty() || (into.contexts.size() >= ContextCap &&
+                                into.contexts.back().document < from.contexts.front().document)) {
+    return;
+  }
   std::vector<Context> contexts;
   contexts.reserve(std::min(ContextCap, into.contexts.size() + from.contexts.size()));
-  std::merge(into.contexts.begin(), into.contexts.end(), from.contexts.begin(), from.contexts.end(),
-             std::back_inserter(contexts),
+  std::merge(std::make_move_iterator(into.contexts.begin()),
+             std::make_move_iterator(into.contexts.end()), from.contexts.begin(),
+             from.contexts.end(), std::back_inserter(contexts),
              [](const Context& a, const Context& b) { return a.document < b.document; });
   if (contexts.size() > ContextCap) contexts.resize(ContextCap);
   into.contexts = std::move(contexts);

@@ -41,4 +41,52 @@ std::string Utf8FromWindows1252(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// The Windows-1252 byte of a code point, or '?'.
+char Windows1252Byte(char32_t point) {
+  if (point < 0x80 || (point >= 0xA0 && point <= 0xFF)) return static_cast<char>(point);
+  for (std::size_t i = 0; i < 32; ++i) {
+    if (High[i] == point) return static_cast<char>(0x80 + i);
+  }
+  return '?';
+}
+
+}  // namespace
+
+std::string Windows1252FromUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    auto lead = static_cast<std::uint8_t>(text[i]);
+    std::size_t length = lead < 0x80                   ? 1
+                         : lead >= 0xF0 && lead < 0xF5 ? 4
+                         : lead >= 0xE0 && lead < 0xF0 ? 3
+                         : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                       : 0;
+    char32_t point = length == 1   ? lead
+                     : length == 2 ? lead & 0x1F
+                     : length == 3 ? lead & 0x0F
+                                   : lead & 0x07;
+    bool valid = length != 0 && i + length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      auto next = static_cast<std::uint8_t>(text[i + k]);
+      valid = (next & 0xC0) == 0x80;
+      point = (point << 6) | (next & 0x3F);
+    }
+    // Overlong three-byte forms and surrogates are no characters.
+    if (valid && length == 3 && (point < 0x800 || (point >= 0xD800 && point < 0xE000)))
+      valid = false;
+    if (valid && length == 4 && (point < 0x10000 || point > 0x10FFFF)) valid = false;
+    if (!valid) {
+      out.push_back('?');
+      ++i;
+      continue;
+    }
+    out.push_back(Windows1252Byte(point));
+    i += length;
+  }
+  return out;
+}
+
 }  // namespace corpus

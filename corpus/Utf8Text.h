@@ -8,4 +8,8 @@ namespace corpus {
 
 std::string Utf8FromWindows1252(std::string_view text);
 
+// UTF-8 `text` in Windows-1252: "?" for a character that Windows-1252 lacks
+// and for every byte that is no part of a valid sequence.
+std::string Windows1252FromUtf8(std::string_view text);
+
 }  // namespace corpus

@@ -13,24 +13,6 @@
 
 namespace {
 
-struct WordSpan {
-  std::size_t start;
-  std::size_t length;
-};
-
-// The maximal runs of word characters of `line`, which ends in a non-word byte.
-void FindWords(const std::string& line, std::vector<WordSpan>& words) {
-  words.clear();
-  std::size_t wordStart = 0;
-  bool inWord = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    bool wordChar = IsWordChar(static_cast<unsigned char>(line[i]));
-    if (wordChar && !inWord) wordStart = i;
-    if (!wordChar && inWord) words.push_back(WordSpan{wordStart, i - wordStart});
-    inWord = wordChar;
-  }
-}
-
 // Looks the words of the line up in order; each is announced to the table
 // a few words ahead, so that the lookups' cache misses overlap.
 void ScanLine(const std::string& line, const std::vector<WordSpan>& words, bool ignoreStored) {

@@ -27,3 +27,16 @@ constexpr std::array<bool, 256> WordCharTable = MakeWordCharTable();
 }  // namespace
 
 bool IsWordChar(unsigned char ch) { return WordCharTable[ch]; }
+
+void FindWords(std::string_view text, std::vector<WordSpan>& words) {
+  words.clear();
+  std::size_t wordStart = 0;
+  bool inWord = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    bool wordChar = IsWordChar(static_cast<unsigned char>(text[i]));
+    if (wordChar && !inWord) wordStart = i;
+    if (!wordChar && inWord) words.push_back(WordSpan{wordStart, i - wordStart});
+    inWord = wordChar;
+  }
+  if (inWord) words.push_back(WordSpan{wordStart, text.size() - wordStart});
+}

@@ -3,4 +3,18 @@
 // separates words.
 #pragma once
 
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
 bool IsWordChar(unsigned char ch);
+
+// Where one word lies in a text.
+struct WordSpan {
+  std::size_t start;
+  std::size_t length;
+};
+
+// Replaces `words` with the words of `text`, in order: its maximal runs of
+// word characters.
+void FindWords(std::string_view text, std::vector<WordSpan>& words);

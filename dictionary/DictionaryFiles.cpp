@@ -47,11 +47,11 @@ class LoadCountText {
   }();
 };
 
-// Reads one dictionary file into the table, counting its entries on from
-// `count`. Entries are read a few ahead of their insertion so that the
-// table can fetch their places in advance.
-void ReadDictionary(const std::string& path, std::uint8_t origin, std::uint64_t& count,
-                    LoadCountText& status) {
+// Reads one dictionary file into the table, calling `onInserted` after each
+// entry. Entries are read a few ahead of their insertion so that the table
+// can fetch their places in advance.
+template <typename Inserted>
+void ReadDictionary(const std::string& path, std::uint8_t origin, Inserted onInserted) {
   constexpr std::size_t Ahead = 8;
   platform::LineReader reader(path);
   std::array<std::string, Ahead> pending;
@@ -60,7 +60,7 @@ void ReadDictionary(const std::string& path, std::uint8_t origin, std::uint64_t&
   auto insertNext = [&] {
     InsertWord(pending[inserted % Ahead], origin);
     ++inserted;
-    ShowStatus(status.For(++count));
+    onInserted();
   };
   try {
     for (;;) {
@@ -89,24 +89,37 @@ void ReadDictionary(const std::string& path, std::uint8_t origin, std::uint64_t&
 void LoadDictionaries() {
   LoadCountText status;
   std::uint64_t count = 0;
+  auto showCount = [&] { ShowStatus(status.For(++count)); };
   if (!MainDictionaryLoaded) {
-    ReadDictionary(MainDictionaryPath(), 0, count, status);
+    ReadDictionary(MainDictionaryPath(), 0, showCount);
     MainDictionaryLoaded = true;
   }
-  ReadDictionary(UserDictionaryPath(), 1, count, status);
+  ReadDictionary(UserDictionaryPath(), 1, showCount);
+}
+
+void ReadDictionaryFile(const std::string& path, std::uint8_t origin) {
+  ReadDictionary(path, origin, [] {});
 }
 
 void StoreCandidates(bool storeNew) {
   if (!storeNew) return;
-  platform::AppendFile file(UserDictionaryPath());
+  std::vector<std::string_view> words;
+  for (const neo* record = CandidateList.Head; record != nullptr; record = record->Next) {
+    words.push_back(record->Term);
+  }
+  AppendToUserDictionary(UserDictionaryPath(), words);
+}
+
+void AppendToUserDictionary(const std::string& path, const std::vector<std::string_view>& words) {
+  platform::AppendFile file(path);
 
   std::string block;
   std::vector<std::string_view> newWords;
   std::unordered_set<std::string> seen;  // folded, so that case variants count once
-  for (const neo* record = CandidateList.Head; record != nullptr; record = record->Next) {
-    if (WordOrigin(record->Term) != 0 || !seen.insert(FoldCase(record->Term)).second) continue;
-    newWords.push_back(record->Term);
-    block += record->Term;
+  for (std::string_view word : words) {
+    if (WordOrigin(word) != 0 || !seen.insert(FoldCase(word)).second) continue;
+    newWords.push_back(word);
+    block += word;
     block += "\r\n";
   }
   if (!block.empty()) {

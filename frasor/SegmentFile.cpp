@@ -16,15 +16,12 @@ namespace {
 
 constexpr std::size_t BlockSize = 1 << 18;
 
-// Writes `sentence` and a CR LF, with "?" for every SubstituteByte.
-void WriteSentence(platform::OutputFile& output, std::string_view sentence) {
-  for (std::size_t at; (at = sentence.find(SubstituteByte)) != std::string_view::npos;) {
-    output.Write(sentence.substr(0, at));
-    output.Write("?");
-    sentence.remove_prefix(at + 1);
-  }
-  output.Write(sentence);
-  output.Write("\r\n");
+// `sentence` with "?" for every SubstituteByte; copied only when it holds one.
+std::string_view Substituted(std::string_view sentence, std::string& buffer) {
+  if (sentence.find(SubstituteByte) == std::string_view::npos) return sentence;
+  buffer.assign(sentence);
+  std::replace(buffer.begin(), buffer.end(), SubstituteByte, '?');
+  return buffer;
 }
 
 }  // namespace
@@ -35,22 +32,25 @@ std::string ReadinessName(const std::string& inputPath) {
   return inputPath + "._frasor_ready_.tmp";
 }
 
-void SegmentFile(const std::string& inputPath) {
-  DetectedEncoding detected = DetectEncoding(inputPath);
-  platform::InputFile input(inputPath);
-  platform::OutputFile output = platform::OutputFile::Create(SegmentedName(inputPath));
-  SentenceSink writePiece = [&output](std::string_view piece) { WriteSentence(output, piece); };
-  SentenceSink writeSentence = [&writePiece](std::string_view sentence) {
-    SplitLongSentence(sentence, MaxSentenceBytes, writePiece);
+SentenceSource::SentenceSource(const std::string& inputPath)
+    : detected_(DetectEncoding(inputPath)), input_(inputPath) {}
+
+void SentenceSource::GiveSentences(const std::function<void(std::string_view sentence)>& sentence) {
+  std::string substituted;
+  SentenceSink givePiece = [&](std::string_view piece) {
+    sentence(Substituted(piece, substituted));
+  };
+  SentenceSink writeSentence = [&givePiece](std::string_view whole) {
+    SplitLongSentence(whole, MaxSentenceBytes, givePiece);
   };
   ParagraphAssembler paragraphs(
       [&writeSentence](std::string_view paragraph) { SplitSentences(paragraph, writeSentence); });
-  TextDecoder decoder(detected.encoding);
+  TextDecoder decoder(detected_.encoding);
 
   std::unique_ptr<char[]> block(new char[BlockSize]);
-  std::size_t skip = detected.byteOrderMarkLength;
+  std::size_t skip = detected_.byteOrderMarkLength;
   for (;;) {
-    std::size_t size = input.Read(block.get(), BlockSize);
+    std::size_t size = input_.Read(block.get(), BlockSize);
     std::string_view bytes(block.get(), size);
     std::size_t skipped = std::min(skip, bytes.size());
     bytes.remove_prefix(skipped);
@@ -59,7 +59,16 @@ void SegmentFile(const std::string& inputPath) {
     if (size == 0) break;
   }
   paragraphs.Finish();
-  input.Close();
+  input_.Close();
+}
+
+void SegmentFile(const std::string& inputPath) {
+  SentenceSource source(inputPath);
+  platform::OutputFile output = platform::OutputFile::Create(SegmentedName(inputPath));
+  source.GiveSentences([&output](std::string_view sentence) {
+    output.Write(sentence);
+    output.Write("\r\n");
+  });
   output.Close();
   platform::OutputFile::Create(ReadinessName(inputPath)).Close();
 }

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -34,6 +35,20 @@ std::string CurrentDirectory();
 
 // True when `path` names an existing file; a folder does not count.
 bool FileExists(const std::string& path);
+
+// True when `path` names an existing folder.
+bool FolderExists(const std::string& path);
+
+// The names of the files and of the folders directly in `folder` ("." and
+// ".." left out), unsorted. Throws FileError.
+struct FolderEntries {
+  std::vector<std::string> files;
+  std::vector<std::string> folders;
+};
+FolderEntries ListFolder(const std::string& folder);
+
+// The path of the running program's executable file. Throws FileError.
+std::string ExecutablePath();
 
 // Deletes a file; false when it could not be deleted.
 bool RemoveFile(const std::string& path);

@@ -22,8 +22,9 @@ CORPUS_WORD_LIST_PACKAGES=(wamerican wbritish wfrench wspanish witalian wngerman
 BUILD_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev libicu-dev python3 qt6-base-dev fonts-wine valgrind
   "${CORPUS_WORD_LIST_PACKAGES[@]}")
 
-# What the tests of web pages need: a browser that runs headless.
-BROWSER_PACKAGES=(chromium)
+# What the tests need beyond the build: a browser that runs headless for
+# web pages, and GNU parallel for lexavia-corpus's recipe for many machines.
+TEST_PACKAGES=(chromium parallel)
 
 # What the tests of the windows on a desktop need: a virtual display and a
 # window manager that frames windows.

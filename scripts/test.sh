@@ -7,7 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/packages.sh"
-ensure_packages "${BUILD_PACKAGES[@]}" "${BROWSER_PACKAGES[@]}" "${WINDOW_MANAGER_PACKAGES[@]}" \
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOW_MANAGER_PACKAGES[@]}" \
   "${PACKAGE_TOOLS[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 # The shipped main dictionary; quick when it is already up to date.
 "$root/tools/dictionary/build-dictionary.sh" "$root/data/dicionarios/dicionario_principal.txt"

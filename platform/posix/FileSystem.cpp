@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +27,40 @@ bool FileExists(const std::string& path) {
   RefuseNulInPath(path);
   struct stat info;
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool FolderExists(const std::string& path) {
+  RefuseNulInPath(path);
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+FolderEntries ListFolder(const std::string& folder) {
+  RefuseNulInPath(folder);
+  DIR* stream = opendir(folder.c_str());
+  if (stream == nullptr) throw FileError::FromSystemError(errno, folder);
+  FolderEntries entries;
+  while (const dirent* entry = readdir(stream)) {
+    std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    // Links are followed: a linked file or folder counts as what it names.
+    struct stat info;
+    if (stat((folder + '/' + name).c_str(), &info) != 0) continue;
+    if (S_ISDIR(info.st_mode)) entries.folders.push_back(std::move(name));
+    if (S_ISREG(info.st_mode)) entries.files.push_back(std::move(name));
+  }
+  closedir(stream);
+  return entries;
+}
+
+std::string ExecutablePath() {
+  std::vector<char> buffer(256);
+  for (;;) {
+    ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (length < 0) throw FileError::FromSystemError(errno, "/proc/self/exe");
+    if (static_cast<std::size_t>(length) < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 bool RemoveFile(const std::string& path) {

@@ -29,6 +29,49 @@ bool FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool FolderExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(win32::ExtendedPath(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+FolderEntries ListFolder(const std::string& folder) {
+  std::wstring pattern = win32::ExtendedPath(folder) + L"\\*";
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    throw FileError::FromSystemError(static_cast<int>(GetLastError()), folder);
+  }
+  FolderEntries entries;
+  do {
+    std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    // A name that Windows-1252 cannot hold cannot be opened by this program.
+    std::string narrow;
+    try {
+      narrow = win32::NarrowPath(name);
+    } catch (const FileError&) {
+      continue;
+    }
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      entries.folders.push_back(std::move(narrow));
+    } else {
+      entries.files.push_back(std::move(narrow));
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return entries;
+}
+
+std::string ExecutablePath() {
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) throw FileError::FromSystemError(static_cast<int>(GetLastError()), "");
+    if (length < buffer.size()) return win32::NarrowPath(std::wstring(buffer.data(), length));
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
 bool RemoveFile(const std::string& path) {
   return DeleteFileW(win32::ExtendedPath(path).c_str()) != 0;
 }

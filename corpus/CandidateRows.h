@@ -1,0 +1,36 @@
+// The rows of a corpus run: one per candidate word, classified, with the
+// decisions of earlier reviews, most frequent first.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "corpus/CandidateRow.h"
+#include "corpus/Classifier.h"
+#include "corpus/WordTable.h"
+
+namespace corpus {
+
+// A review's decision on a word, as decisoes.tsv holds it (Windows-1252).
+struct Decision {
+  std::string word;      // as the review wrote it
+  std::string decision;  // "neologismo" or "rejeitada"
+  std::string note;
+  std::string date;
+};
+
+// Decisions by GroupKey of the word they were made on.
+using Decisions = std::map<std::string, Decision>;
+
+// The word a row shows: the most frequent form (of equals, the first in
+// byte order).
+std::string MostFrequentForm(const CorpusWord& word);
+
+// One row per word of `table` (whose words it takes), classified by `classifier`, with the decision
+// of `decisions` on its key; sorted by frequency, most frequent first, then
+// by word (byte order).
+std::vector<CandidateRow> BuildRows(CorpusTable&& table, const Classifier& classifier,
+                                    const Decisions& decisions);
+
+}  // namespace corpus
