@@ -254,8 +254,8 @@ std::optional<PartialTable> ScannedCorpus(const std::vector<std::string>& paths,
 }
 
 // The classes' word lists, read before a long run rather than after it.
-bool LoadClassifier(const Dictionaries& dictionaries, std::optional<Classifier>& classifier) {
-  std::string listsFolder = ListsFolderBeside(dictionaries.folder);
+bool LoadClassifier(std::optional<Classifier>& classifier) {
+  std::string listsFolder = ListsFolder();
   try {
     classifier.emplace(listsFolder);
     return true;
@@ -333,7 +333,7 @@ int RunCorpusProgram(const std::vector<std::string>& arguments) {
   }
   if (options.paths.empty()) return ExitDone;
   std::optional<Classifier> classifier;
-  if (!LoadClassifier(dictionaries, classifier)) return ExitNothingDone;
+  if (!LoadClassifier(classifier)) return ExitNothingDone;
 
   std::size_t problems = 0;
   std::optional<PartialTable> corpus =

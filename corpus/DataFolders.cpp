@@ -7,6 +7,19 @@
 namespace corpus {
 namespace {
 
+// The folder `name` beside the executable or, on Linux when there is none,
+// in the installed layout's ../share/lexavia/.
+std::string DataFolder(const char* name) {
+  std::string beside = platform::PathUnder(FolderOf(platform::ExecutablePath()), {name});
+#ifndef _WIN32
+  if (!platform::FolderExists(beside)) {
+    return platform::PathUnder(FolderOf(platform::ExecutablePath()),
+                               {"..", "share", "lexavia", name});
+  }
+#endif
+  return beside;
+}
+
 std::string BesideExecutable() {
   return platform::PathUnder(FolderOf(platform::ExecutablePath()), {"dicionarios"});
 }
@@ -23,16 +36,7 @@ std::string FolderOf(const std::string& path) {
   return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
 }
 
-std::string DefaultDictionaryFolder() {
-  std::string beside = BesideExecutable();
-#ifndef _WIN32
-  if (!platform::FolderExists(beside)) {
-    return platform::PathUnder(FolderOf(platform::ExecutablePath()),
-                               {"..", "share", "lexavia", "dicionarios"});
-  }
-#endif
-  return beside;
-}
+std::string DefaultDictionaryFolder() { return DataFolder("dicionarios"); }
 
 std::string DefaultUserDictionary() {
   std::string beside = BesideExecutable();
@@ -52,8 +56,6 @@ std::string DefaultUserDictionary() {
   return platform::PathUnder(beside, {UserDictionaryName});
 }
 
-std::string ListsFolderBeside(const std::string& dictionaryFolder) {
-  return platform::PathUnder(dictionaryFolder, {"..", "corpus"});
-}
+std::string ListsFolder() { return DataFolder("corpus"); }
 
 }  // namespace corpus

@@ -1,5 +1,6 @@
 // Where lexavia-corpus finds its data: beside its executable (the build's
-// app/ folder and the Windows layout: dicionarios/ and corpus/ there), or,
+// app/ folder and the Windows layout: dicionarios/ and corpus/ there; the
+// build puts corpus/ beside the program it builds), or,
 // on Linux when there is no dicionarios/ beside it, the installed layout's
 // ../share/lexavia/.
 #pragma once
@@ -17,9 +18,10 @@ std::string DefaultDictionaryFolder();
 // Linux, ${XDG_DATA_HOME:-~/.local/share}/lexavia/dicionarios/.
 std::string DefaultUserDictionary();
 
-// The word lists of the classes: the folder "corpus" beside the
-// dictionaries' folder `dictionaryFolder`.
-std::string ListsFolderBeside(const std::string& dictionaryFolder);
+// The word lists of the classes, part of the program whichever dictionaries
+// it reads: the folder "corpus" beside the executable or, on Linux when
+// there is none, the installed layout's ../share/lexavia/corpus.
+std::string ListsFolder();
 
 // The folder part of `path` ("." when it has none).
 std::string FolderOf(const std::string& path);

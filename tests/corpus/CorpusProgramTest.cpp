@@ -34,8 +34,6 @@ class CorpusProgramTest : public ::testing::Test {
   void SetUp() override {
     std::filesystem::create_directories(dir_ / "dicionarios");
     std::filesystem::create_directories(dir_ / "saida");
-    // The classes' word lists lie beside the dictionaries, as installed.
-    std::filesystem::create_directory_symlink(LEXAVIA_CORPUS_LISTS, dir_ / "corpus");
     WriteBytes(dir_ / "dicionarios/dicionario_principal.txt",
                "o\na\nde\nchegou\nontem\ne\nnova\nfalamos\nviu\nvoltou\n");
   }
