@@ -27,16 +27,6 @@ int ClassIndex(WordClass wordClass) {
   return index;
 }
 
-// The system's texts are Windows-1252; file names are so only on Windows,
-// and UTF-8 already elsewhere.
-std::string DocumentNameUtf8(const std::string& name) {
-#ifdef _WIN32
-  return Utf8FromWindows1252(name);
-#else
-  return name;
-#endif
-}
-
 void AppendText(std::string& out, std::string_view windows1252) {
   AppendJsonString(out, Utf8FromWindows1252(windows1252));
 }
@@ -114,7 +104,7 @@ void WritePage(platform::OutputFile& page, const CorpusResult& result) {
   for (const Document& document : result.documents) {
     if (&document != &result.documents.front()) json.push_back(',');
     json.push_back('[');
-    AppendJsonString(json, DocumentNameUtf8(document.name));
+    AppendJsonString(json, Utf8FromSystemName(document.name));
     json.push_back(',');
     json += std::to_string(document.date);
     json.push_back(']');

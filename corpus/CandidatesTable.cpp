@@ -37,14 +37,6 @@ std::string OtherForms(const CandidateRow& row) {
 
 }  // namespace
 
-std::string Utf8DocumentName(const std::string& name) {
-#ifdef _WIN32
-  return Utf8FromWindows1252(name);
-#else
-  return name;
-#endif
-}
-
 std::string DateText(Date date) {
   if (date == 0) return {};
   char text[16];
@@ -71,7 +63,7 @@ void WriteCandidatesTable(const std::string& path, const CorpusResult& result) {
       line += std::string(ClassName(row.classification.wordClass)) + '\t';
       line += std::to_string(data.frequency) + '\t';
       line += std::to_string(data.documents) + '\t';
-      line += Field(Utf8DocumentName(firstDocument)) + '\t';
+      line += Field(Utf8FromSystemName(firstDocument)) + '\t';
       line += Field(Utf8FromWindows1252(OtherForms(row))) + '\t';
       line += Field(data.contexts.empty() ? std::string()
                                           : Utf8FromWindows1252(data.contexts.front().sentence));

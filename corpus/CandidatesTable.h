@@ -16,10 +16,6 @@ namespace corpus {
 // Replaces `path` only once it is whole. Throws platform::FileError.
 void WriteCandidatesTable(const std::string& path, const CorpusResult& result);
 
-// A document's name as UTF-8: on Windows the system's names are
-// Windows-1252, elsewhere they are the file system's bytes already.
-std::string Utf8DocumentName(const std::string& name);
-
 // "2024-05-17" for 20240517, empty for 0.
 std::string DateText(Date date);
 

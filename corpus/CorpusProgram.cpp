@@ -14,6 +14,7 @@
 #include "corpus/DocumentList.h"
 #include "corpus/PartialTable.h"
 #include "corpus/ProgressBar.h"
+#include "corpus/Utf8Text.h"
 #include "dictionary/DictionaryFiles.h"
 #include "platform/Console.h"
 #include "platform/FileError.h"
@@ -63,7 +64,7 @@ struct Options {
 
 // The user's message for a path; on Windows the system's names are
 // Windows-1252 and the console takes UTF-8.
-std::string Shown(const std::string& path) { return Utf8DocumentName(path); }
+std::string Shown(const std::string& path) { return Utf8FromSystemName(path); }
 
 void Say(const std::string& message) {
   std::fputs(("lexavia-corpus: " + message + "\n").c_str(), stderr);

@@ -32,15 +32,6 @@ std::string Escaped(std::string_view text) {
   return out;
 }
 
-// The system's form of a document name read back (see Utf8DocumentName).
-std::string SystemDocumentName(const std::string& utf8) {
-#ifdef _WIN32
-  return Windows1252FromUtf8(utf8);
-#else
-  return utf8;
-#endif
-}
-
 class PartialReader {
  public:
   explicit PartialReader(const std::string& path) : path_(path), reader_(path) {}
@@ -129,7 +120,7 @@ void WritePartialTable(const std::string& path, const PartialTable& partial) {
     output.Write("documentos\t" + std::to_string(partial.documents.size()) + "\n");
     for (const Document& document : partial.documents) {
       output.Write("d\t" + std::to_string(document.date) + "\t" +
-                   Escaped(Utf8DocumentName(document.name)) + "\n");
+                   Escaped(Utf8FromSystemName(document.name)) + "\n");
     }
     output.Write("palavras\t" + std::to_string(partial.table.size()) + "\n");
     // In key order, so that one table is always written the same way.
@@ -183,7 +174,7 @@ PartialTable ReadPartialTable(const std::string& path) {
   for (std::uint64_t i = 0; i < documentCount; ++i) {
     const auto& fields = reader.Next("d", 3);
     Date date = CheckedDate(reader, fields[1]);
-    partial.documents.push_back(Document{SystemDocumentName(reader.Text(fields[2])), date});
+    partial.documents.push_back(Document{SystemNameFromUtf8(reader.Text(fields[2])), date});
   }
   std::uint64_t wordCount = reader.Number(reader.Next("palavras", 2)[1], Most);
   for (std::uint64_t i = 0; i < wordCount; ++i) {

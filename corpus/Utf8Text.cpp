@@ -89,4 +89,20 @@ std::string Windows1252FromUtf8(std::string_view text) {
   return out;
 }
 
+std::string Utf8FromSystemName(const std::string& name) {
+#ifdef _WIN32
+  return Utf8FromWindows1252(name);
+#else
+  return name;
+#endif
+}
+
+std::string SystemNameFromUtf8(const std::string& utf8) {
+#ifdef _WIN32
+  return Windows1252FromUtf8(utf8);
+#else
+  return utf8;
+#endif
+}
+
 }  // namespace corpus

@@ -12,4 +12,9 @@ std::string Utf8FromWindows1252(std::string_view text);
 // and for every byte that is no part of a valid sequence.
 std::string Windows1252FromUtf8(std::string_view text);
 
+// A file name as UTF-8, and back: on Windows the system's names are
+// Windows-1252, elsewhere they are the file system's bytes already.
+std::string Utf8FromSystemName(const std::string& name);
+std::string SystemNameFromUtf8(const std::string& utf8);
+
 }  // namespace corpus

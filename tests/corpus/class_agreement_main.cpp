@@ -40,6 +40,7 @@
 #include "detection/WordChars.h"
 #include "dictionary/DictionaryFiles.h"
 #include "platform/TextFile.h"
+#include "support/JoinedTexts.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -54,23 +55,6 @@ struct Word {
   std::string form;  // the most frequent
   corpus::Classification classification;
 };
-
-// The texts of the folders one after the other, each ending in a blank line.
-void JoinTexts(const std::vector<std::string>& folders, const std::string& joined) {
-  std::vector<fs::path> texts;
-  for (const std::string& folder : folders) {
-    for (const auto& entry : fs::directory_iterator(folder)) {
-      if (entry.path().extension() == ".txt") texts.push_back(entry.path());
-    }
-  }
-  std::sort(texts.begin(), texts.end());
-  platform::OutputFile out = platform::OutputFile::Create(joined);
-  for (const auto& text : texts) {
-    out.Write(testing_support::ReadBytes(text.string()));
-    out.Write("\n\n");
-  }
-  out.Close();
-}
 
 // Where the record's term stands in its sentence, from `from` on: the
 // first place where it is a whole word.
@@ -96,7 +80,7 @@ std::map<std::string, Word> CandidateWords(const std::vector<std::string>& folde
   testing_support::WriteBytes(app / "dicionarios/dicionario_usuario.txt", "");
   fs::create_symlink(fs::absolute(LEXAVIA_FRASOR), app / "segmentador/frasor.exe");
   std::string input = app / "corpus.txt";
-  JoinTexts(folders, input);
+  testing_support::JoinTexts(folders, input);
 
   AppDir = app.Path();
   LoadDictionaries();

@@ -13,6 +13,7 @@
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/DictionaryTable.h"
 #include "platform/TextFile.h"
+#include "support/JoinedTexts.h"
 #include "support/TempDir.h"
 
 namespace quality {
@@ -42,22 +43,6 @@ bool BeginsInLowerCase(const std::string& term) {
   return (first >= 'a' && first <= 'z') || first >= 0xE0;
 }
 
-// The corpus's texts one after the other, each ending in a blank line.
-void JoinTexts(const std::string& folder, const std::string& joined) {
-  std::vector<std::filesystem::path> texts;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    if (entry.path().extension() == ".txt") texts.push_back(entry.path());
-  }
-  if (texts.empty()) throw std::runtime_error("no texts in " + folder);
-  std::sort(texts.begin(), texts.end());
-  platform::OutputFile out = platform::OutputFile::Create(joined);
-  for (const auto& text : texts) {
-    out.Write(testing_support::ReadBytes(text.string()));
-    out.Write("\n\n");
-  }
-  out.Close();
-}
-
 }  // namespace
 
 RatePaths BuildPaths() {
@@ -74,7 +59,7 @@ CandidateRate MeasureCandidateRate(const RatePaths& paths, std::size_t mostRepor
   std::filesystem::create_symlink(std::filesystem::absolute(paths.segmenter),
                                   app / "segmentador/frasor.exe");
   std::string input = app / "corpus.txt";
-  JoinTexts(paths.corpusFolder, input);
+  testing_support::JoinTexts({paths.corpusFolder}, input);
 
   AppDir = app.Path();
   MainDictionaryLoaded = false;
