@@ -7,6 +7,7 @@
 
 #include "corpus/Utf8Text.h"
 #include "platform/FileSystem.h"
+#include "platform/ReplacementFile.h"
 #include "platform/TextFile.h"
 
 namespace corpus {
@@ -46,43 +47,37 @@ std::string DateText(Date date) {
 }
 
 void WriteCandidatesTable(const std::string& path, const CorpusResult& result) {
-  std::string temporary;
-  platform::OutputFile output = platform::OutputFile::CreateBeside(path, temporary);
-  try {
-    output.Write(
-        "palavra\tclasse\tfrequencia\tdocumentos\tprimeiro_documento\tformas\tcontexto\t"
-        "grafia_sugerida\tprimeira_data\tultima_data\tmotivo\tdecisao\tnota\n");
-    std::string line;
-    for (const CandidateRow& row : result.rows) {
-      const CorpusWord& data = row.data;
-      std::string firstDocument = data.firstDocument < result.documents.size()
-                                      ? result.documents[data.firstDocument].name
-                                      : std::string();
-      line.clear();
-      line += Field(Utf8FromWindows1252(row.word)) + '\t';
-      line += std::string(ClassName(row.classification.wordClass)) + '\t';
-      line += std::to_string(data.frequency) + '\t';
-      line += std::to_string(data.documents) + '\t';
-      line += Field(Utf8FromSystemName(firstDocument)) + '\t';
-      line += Field(Utf8FromWindows1252(OtherForms(row))) + '\t';
-      line += Field(data.contexts.empty() ? std::string()
-                                          : Utf8FromWindows1252(data.contexts.front().sentence));
-      line += '\t';
-      line += Field(Utf8FromWindows1252(row.classification.suggestion)) + '\t';
-      line += DateText(data.firstDate) + '\t';
-      line += DateText(data.lastDate) + '\t';
-      line += Field(Utf8FromWindows1252(row.classification.reason)) + '\t';
-      line += Field(row.decision) + '\t';
-      line += Field(Utf8FromWindows1252(row.note)) + '\n';
-      output.Write(line);
-    }
-    output.Close();
-    platform::RenameFile(temporary, path);
-  } catch (...) {
-    output.CloseQuietly();
-    platform::RemoveFile(temporary);
-    throw;
+  platform::ReplacementFile replacement(path);
+  platform::OutputFile& output = replacement.File();
+  output.Write(
+      "palavra\tclasse\tfrequencia\tdocumentos\tprimeiro_documento\tformas\tcontexto\t"
+      "grafia_sugerida\tprimeira_data\tultima_data\tmotivo\tdecisao\tnota\n");
+  std::string line;
+  for (const CandidateRow& row : result.rows) {
+    const CorpusWord& data = row.data;
+    std::string firstDocument = data.firstDocument < result.documents.size()
+                                    ? result.documents[data.firstDocument].name
+                                    : std::string();
+    line.clear();
+    line += Field(Utf8FromWindows1252(row.word)) + '\t';
+    line += std::string(ClassName(row.classification.wordClass)) + '\t';
+    line += std::to_string(data.frequency) + '\t';
+    line += std::to_string(data.documents) + '\t';
+    line += Field(Utf8FromSystemName(firstDocument)) + '\t';
+    line += Field(Utf8FromWindows1252(OtherForms(row))) + '\t';
+    line += Field(data.contexts.empty() ? std::string()
+                                        : Utf8FromWindows1252(data.contexts.front().sentence));
+    line += '\t';
+    line += Field(Utf8FromWindows1252(row.classification.suggestion)) + '\t';
+    line += DateText(data.firstDate) + '\t';
+    line += DateText(data.lastDate) + '\t';
+    line += Field(Utf8FromWindows1252(row.classification.reason)) + '\t';
+    line += Field(row.decision) + '\t';
+    line += Field(Utf8FromWindows1252(row.note)) + '\n';
+    output.Write(line);
   }
+  output.Close();
+  replacement.Commit();
 }
 
 }  // namespace corpus

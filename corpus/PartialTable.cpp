@@ -8,6 +8,7 @@
 #include "corpus/FormGrouping.h"
 #include "corpus/Utf8Text.h"
 #include "platform/FileSystem.h"
+#include "platform/ReplacementFile.h"
 #include "platform/TextFile.h"
 
 namespace corpus {
@@ -112,55 +113,49 @@ Date CheckedDate(const PartialReader& reader, std::string_view field) {
 }  // namespace
 
 void WritePartialTable(const std::string& path, const PartialTable& partial) {
-  std::string temporary;
-  platform::OutputFile output = platform::OutputFile::CreateBeside(path, temporary);
-  try {
-    std::string line;
-    output.Write(std::string(Header) + "\n");
-    output.Write("documentos\t" + std::to_string(partial.documents.size()) + "\n");
-    for (const Document& document : partial.documents) {
-      output.Write("d\t" + std::to_string(document.date) + "\t" +
-                   Escaped(Utf8FromSystemName(document.name)) + "\n");
-    }
-    output.Write("palavras\t" + std::to_string(partial.table.size()) + "\n");
-    // In key order, so that one table is always written the same way.
-    std::vector<const CorpusTable::value_type*> words;
-    words.reserve(partial.table.size());
-    for (const auto& entry : partial.table) words.push_back(&entry);
-    std::sort(words.begin(), words.end(),
-              [](const auto* a, const auto* b) { return a->first < b->first; });
-    for (const auto* entry : words) {
-      const CorpusWord& word = entry->second;
-      line = "p";
-      for (std::uint64_t value :
-           {word.frequency, word.inside, word.capitalisedInside, std::uint64_t{word.documents},
-            std::uint64_t{word.firstDocument}, std::uint64_t{word.firstDate},
-            std::uint64_t{word.lastDate}, std::uint64_t{word.forms.size()},
-            std::uint64_t{word.perMonth.size()}, std::uint64_t{word.contexts.size()}}) {
-        line += '\t';
-        line += std::to_string(value);
-      }
-      line += '\n';
-      for (const auto& [form, count] : word.forms) {
-        line += "f\t" + std::to_string(count) + '\t' + Escaped(Utf8FromWindows1252(form)) + '\n';
-      }
-      for (const auto& [month, count] : word.perMonth) {
-        line += "m\t" + std::to_string(month) + '\t' + std::to_string(count) + '\n';
-      }
-      for (const Context& context : word.contexts) {
-        line += "c\t" + std::to_string(context.document) + '\t' +
-                Escaped(Utf8FromWindows1252(context.sentence)) + '\n';
-      }
-      output.Write(line);
-    }
-    output.Write("fim\n");
-    output.Close();
-    platform::RenameFile(temporary, path);
-  } catch (...) {
-    output.CloseQuietly();
-    platform::RemoveFile(temporary);
-    throw;
+  platform::ReplacementFile replacement(path);
+  platform::OutputFile& output = replacement.File();
+  std::string line;
+  output.Write(std::string(Header) + "\n");
+  output.Write("documentos\t" + std::to_string(partial.documents.size()) + "\n");
+  for (const Document& document : partial.documents) {
+    output.Write("d\t" + std::to_string(document.date) + "\t" +
+                 Escaped(Utf8FromSystemName(document.name)) + "\n");
   }
+  output.Write("palavras\t" + std::to_string(partial.table.size()) + "\n");
+  // In key order, so that one table is always written the same way.
+  std::vector<const CorpusTable::value_type*> words;
+  words.reserve(partial.table.size());
+  for (const auto& entry : partial.table) words.push_back(&entry);
+  std::sort(words.begin(), words.end(),
+            [](const auto* a, const auto* b) { return a->first < b->first; });
+  for (const auto* entry : words) {
+    const CorpusWord& word = entry->second;
+    line = "p";
+    for (std::uint64_t value :
+         {word.frequency, word.inside, word.capitalisedInside, std::uint64_t{word.documents},
+          std::uint64_t{word.firstDocument}, std::uint64_t{word.firstDate},
+          std::uint64_t{word.lastDate}, std::uint64_t{word.forms.size()},
+          std::uint64_t{word.perMonth.size()}, std::uint64_t{word.contexts.size()}}) {
+      line += '\t';
+      line += std::to_string(value);
+    }
+    line += '\n';
+    for (const auto& [form, count] : word.forms) {
+      line += "f\t" + std::to_string(count) + '\t' + Escaped(Utf8FromWindows1252(form)) + '\n';
+    }
+    for (const auto& [month, count] : word.perMonth) {
+      line += "m\t" + std::to_string(month) + '\t' + std::to_string(count) + '\n';
+    }
+    for (const Context& context : word.contexts) {
+      line += "c\t" + std::to_string(context.document) + '\t' +
+              Escaped(Utf8FromWindows1252(context.sentence)) + '\n';
+    }
+    output.Write(line);
+  }
+  output.Write("fim\n");
+  output.Close();
+  replacement.Commit();
 }
 
 PartialTable ReadPartialTable(const std::string& path) {
