@@ -66,10 +66,6 @@ struct Options {
 // Windows-1252 and the console takes UTF-8.
 std::string Shown(const std::string& path) { return Utf8FromSystemName(path); }
 
-void Say(const std::string& message) {
-  std::fputs(("lexavia-corpus: " + message + "\n").c_str(), stderr);
-}
-
 std::string Portuguese(const platform::FileError& error) {
   switch (error.Kind()) {
     case platform::FileErrorKind::FileNotFound:
@@ -303,6 +299,10 @@ bool WriteOutputs(const Options& options, PartialTable&& corpus, const Classifie
 }
 
 }  // namespace
+
+void Say(const std::string& message) {
+  std::fputs(("lexavia-corpus: " + message + "\n").c_str(), stderr);
+}
 
 int RunCorpusProgram(const std::vector<std::string>& arguments) {
   Options options;

@@ -17,4 +17,7 @@ inline constexpr int ExitNothingDone = 2;
 // `arguments` are those after the program's name, as the system's strings.
 int RunCorpusProgram(const std::vector<std::string>& arguments);
 
+// Tells the user `message` (UTF-8) on standard error, after the program's name.
+void Say(const std::string& message);
+
 }  // namespace corpus

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "corpus/CorpusProgram.h"
+#include "corpus/DesktopStart.h"
 #include "platform/Console.h"
 #include "platform/FileError.h"
 #include "platform/ProgramArguments.h"
@@ -11,7 +12,9 @@
 int main(int argc, char** argv) {
   platform::ShowUtf8OnConsole();  // the messages are Portuguese in UTF-8
   try {
-    return corpus::RunCorpusProgram(platform::ProgramArguments(argc, argv));
+    std::vector<std::string> arguments = platform::ProgramArguments(argc, argv);
+    if (corpus::IsDesktopStart(arguments)) return corpus::RunFromDesktop(arguments);
+    return corpus::RunCorpusProgram(arguments);
   } catch (const platform::FileError&) {
     std::fputs("lexavia-corpus: um argumento tem caracteres que o sistema não aceita\n", stderr);
   } catch (const std::bad_alloc&) {

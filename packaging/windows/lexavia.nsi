@@ -8,7 +8,8 @@
 ;
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DOUTFILE=setup.exe -DPROGRAM=Lexavia.exe
 ;            -DFRASOR=frasor.exe -DMAIN_DICTIONARY=... -DUSER_DICTIONARY=<the empty one>
-;            -DLICENSE_FILE=LICENSE -DICON=lexavia.ico [-DCORPUS_PROGRAM=lexavia-corpus.exe]
+;            -DLICENSE_FILE=LICENSE -DICON=lexavia.ico -DCORPUS_PROGRAM=lexavia-corpus.exe
+;            -DCORPUS_LISTS=<the folder of the corpus program's word lists>
 ;            [-DCOMPRESSOR=zlib|bzip2|none] lexavia.nsi
 
 Unicode true
@@ -73,9 +74,9 @@ Section "Lexavia" SectionProgram
   SetOutPath "$INSTDIR"
   File "/oname=Lexavia.exe" "${PROGRAM}"
   File "/oname=lexavia.ico" "${ICON}"
-  !ifdef CORPUS_PROGRAM
-    File "/oname=lexavia-corpus.exe" "${CORPUS_PROGRAM}"
-  !endif
+  File "/oname=lexavia-corpus.exe" "${CORPUS_PROGRAM}"
+  SetOutPath "$INSTDIR\corpus"
+  File "${CORPUS_LISTS}/*.txt"
   SetOutPath "$INSTDIR\segmentador"
   File "/oname=frasor.exe" "${FRASOR}"
   SetOutPath "$INSTDIR\dicionarios"
@@ -122,6 +123,9 @@ Section "Uninstall"
   Delete "$DESKTOP\Lexavia.lnk"
   Delete "$INSTDIR\Lexavia.exe"
   Delete "$INSTDIR\lexavia-corpus.exe"
+  ; corpus\ holds only the corpus program's word lists, no data of the user's.
+  Delete "$INSTDIR\corpus\*.txt"
+  RMDir "$INSTDIR\corpus"
   Delete "$INSTDIR\lexavia.ico"
   Delete "$INSTDIR\segmentador\frasor.exe"
   RMDir "$INSTDIR\segmentador"

@@ -39,7 +39,8 @@ in_wine reg query "$uninstall_key" | tr -d '\r' > "$work/entry" || fail "no unin
 # The driver checks that this is the default folder, under %LOCALAPPDATA%.
 installation_windows=$(registry_value InstallLocation)
 installation=$(unix_path "$installation_windows")
-for file in Lexavia.exe segmentador/frasor.exe uninstall.exe; do
+for file in Lexavia.exe lexavia-corpus.exe corpus/estrangeiras.txt corpus/sufixos.txt \
+  segmentador/frasor.exe uninstall.exe; do
   [ -f "$installation/$file" ] || fail "the installation lacks $file"
 done
 cmp "$main_dictionary" "$installation/dicionarios/dicionario_principal.txt" ||

@@ -7,20 +7,22 @@
 # Everything lies in a temporary folder, removed at the end.
 #
 #   main-window-tests.sh PREFIX DRIVER.exe STAND_IN.exe REFERENCE_RUNS LINUX_FRASOR \
-#                        CORPUS SOURCE_DIR PROGRAM.exe FRASOR.exe OBJDUMP RELEASE_NAME
+#                        CORPUS SOURCE_DIR PROGRAM.exe FRASOR.exe OBJDUMP RELEASE_NAME \
+#                        CORPUS_PROGRAM.exe CORPUS_LISTS
 #
 # PREFIX-96dpi and PREFIX-144dpi are Wine prefixes of prepare-gui-prefix.sh;
 # REFERENCE_RUNS and LINUX_FRASOR are the Linux build's; CORPUS holds the UD
 # Bosque documents (raw, one paragraph a line).
 set -euo pipefail
 prefix=$1 driver=$2 stand_in=$3 reference_runs=$4 linux_frasor=$5 corpus=$6
-source_dir=$7 program=$8 frasor=$9 objdump=${10} name=${11}
+source_dir=$7 program=$8 frasor=$9 objdump=${10} name=${11} corpus_program=${12} corpus_lists=${13}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cmake -DZIP="$work/$name.zip" -DNAME="$name" -DSOURCE_DIR="$source_dir" -DPROGRAM="$program" \
-  -DFRASOR="$frasor" -DOBJDUMP="$objdump" -P "$source_dir/cmake/PackRelease.cmake" > /dev/null
+  -DFRASOR="$frasor" -DCORPUS_PROGRAM="$corpus_program" -DCORPUS_LISTS="$corpus_lists" \
+  -DOBJDUMP="$objdump" -P "$source_dir/cmake/PackRelease.cmake" > /dev/null
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$work/$name.zip")
 [ "$(ls "$work/unpacked")" = "$name" ] || { echo "the zip does not unpack to one folder $name"; exit 1; }
