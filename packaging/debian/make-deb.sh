@@ -10,7 +10,7 @@ stage=$(realpath "$1") version=$2 output=$(realpath -m "$3") compression=${4:-xz
 
 find "$stage" -type d -exec chmod 0755 {} +
 find "$stage" -type f -exec chmod 0644 {} +
-chmod 0755 "$stage/usr/bin/lexavia" "$stage/usr/lib/lexavia/Lexavia" \
+chmod 0755 "$stage/usr/bin/lexavia" "$stage/usr/bin/lexavia-corpus" "$stage/usr/lib/lexavia/Lexavia" \
   "$stage/usr/lib/lexavia/segmentador/frasor.exe"
 
 # dpkg-shlibdeps reads the source's control file; a minimal one serves.
@@ -19,7 +19,7 @@ trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/debian"
 printf 'Source: lexavia\n\nPackage: lexavia\nArchitecture: amd64\n' > "$scratch/debian/control"
 depends=$(cd "$scratch" && dpkg-shlibdeps -O -e "$stage/usr/lib/lexavia/Lexavia" \
-  -e "$stage/usr/lib/lexavia/segmentador/frasor.exe" | sed -n 's/^shlibs:Depends=//p')
+  -e "$stage/usr/lib/lexavia/segmentador/frasor.exe" -e "$stage/usr/bin/lexavia-corpus" | sed -n 's/^shlibs:Depends=//p')
 
 mkdir -p "$stage/DEBIAN"
 cat > "$stage/DEBIAN/control" <<CONTROL
@@ -38,6 +38,9 @@ Description: finds candidate neologisms in Portuguese texts
  sentence it stands in, as a semicolon-separated text file and an HTML
  table beside the text. New candidates can be stored in a user dictionary
  so that later runs leave them out.
+ .
+ lexavia-corpus does the same for a whole corpus, one row per word with its
+ class, frequency, documents and first attestation, and a page to review them.
 CONTROL
 (cd "$stage" && find usr -type f -printf '%P\n' | sort | sed 's|^|usr/|' |
   xargs -d '\n' md5sum) > "$stage/DEBIAN/md5sums"

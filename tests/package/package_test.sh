@@ -2,10 +2,11 @@
 # Installs the Debian package DEB and uses it as a user would: the launcher
 # prepares the user's application folder and starts Lexavia there, which
 # ends cleanly when asked; a detection runs on the installed dictionary and
-# segmenter; and a word of the user dictionary outlives a reinstall, an
-# upgrade, a fresh start and the package's purge. Removes the package at the
-# end, leaving the machine as it was. Run as root; lintian must report no
-# error.
+# segmenter; lexavia-corpus runs on a small corpus with the installed
+# dictionary and word lists, reading the user dictionary only; and a word of
+# the user dictionary outlives a reinstall, an upgrade, a fresh start and the
+# package's purge. Removes the package at the end, leaving the machine as it
+# was. Run as root; lintian must report no error.
 #
 #   package_test.sh DEB REFERENCE_RUNS
 # REFERENCE_RUNS: tests/windows/ui/linux/reference_runs of the Linux build,
@@ -68,6 +69,22 @@ grep -q '^xablauzinho; N' "$work/texto.txt_candidatos-neologismos.txt" || fail "
 printf 'palavrinha\r\n' >> "$user"
 expected=$(cat "$user")
 expect_words() { [ "$(cat "$user")" = "$expected" ] || fail "user dictionary changed $1"; }
+
+# lexavia-corpus from /usr/bin: the installed dictionary, word lists and
+# manual page; the user dictionary is read (its word is no candidate) and
+# left as it was.
+[ -f /usr/share/man/man1/lexavia-corpus.1.gz ] || fail "no manual page of lexavia-corpus"
+mkdir -p "$work/corpus/2024" "$work/resultados"
+printf 'O xablauzinho chegou ontem.\n' > "$work/corpus/2024/noticia-2024-05-17.txt"
+printf 'A palavrinha e o gugulento sa\xedram.\n' > "$work/corpus/outra.txt"
+(cd "$work" && lexavia-corpus --saida resultados corpus > /dev/null 2>&1) ||
+  fail "lexavia-corpus did not end with status 0"
+[ -s "$work/resultados/candidatos.html" ] || fail "lexavia-corpus wrote no candidatos.html"
+cut -f1 "$work/resultados/candidatos.tsv" | grep -qx gugulento ||
+  fail "lexavia-corpus did not report gugulento"
+cut -f1 "$work/resultados/candidatos.tsv" | grep -qx -e xablauzinho -e palavrinha &&
+  fail "lexavia-corpus reported a word of the user dictionary"
+expect_words "by lexavia-corpus"
 apt-get install -y -q --reinstall "$deb" > /dev/null
 expect_words "by a reinstall"
 version=$(dpkg-deb -f "$deb" Version)
@@ -82,4 +99,4 @@ expect_words "by the launcher"
 apt-get purge -y -q lexavia > /dev/null
 installed && fail "lexavia still installed after its purge"
 expect_words "by the purge"
-echo "package test: installed, started, ran a detection, reinstalled, upgraded and purged; the user's words stayed"
+echo "package test: installed, started, ran a detection and a corpus run, reinstalled, upgraded and purged; the user's words stayed"
