@@ -34,4 +34,12 @@ std::vector<CandidateRow> BuildRows(CorpusTable&& table, const Classifier& class
   return rows;
 }
 
+std::vector<Decision> DecisionsWithoutRows(const CorpusTable& table, const Decisions& decisions) {
+  std::vector<Decision> without;
+  for (const auto& [key, decision] : decisions) {
+    if (!table.contains(key)) without.push_back(decision);
+  }
+  return without;
+}
+
 }  // namespace corpus

@@ -12,14 +12,6 @@
 
 namespace corpus {
 
-// A review's decision on a word, as decisoes.tsv holds it (Windows-1252).
-struct Decision {
-  std::string word;      // as the review wrote it
-  std::string decision;  // "neologismo" or "rejeitada"
-  std::string note;
-  std::string date;
-};
-
 // Decisions by GroupKey of the word they were made on.
 using Decisions = std::map<std::string, Decision>;
 
@@ -32,5 +24,9 @@ std::string MostFrequentForm(const CorpusWord& word);
 // by word (byte order).
 std::vector<CandidateRow> BuildRows(CorpusTable&& table, const Classifier& classifier,
                                     const Decisions& decisions);
+
+// The decisions on words that no row of `table` holds, in key order: a word
+// reviewed once keeps its decision when a later corpus lacks it.
+std::vector<Decision> DecisionsWithoutRows(const CorpusTable& table, const Decisions& decisions);
 
 }  // namespace corpus

@@ -116,6 +116,17 @@ void WritePage(platform::OutputFile& page, const CorpusResult& result) {
     page.Write(json);
     json.clear();
   }
+  json += "],\"outrasDecisoes\":[";
+  for (const Decision& decision : result.otherDecisions) {
+    if (&decision != &result.otherDecisions.front()) json.push_back(',');
+    json.push_back('[');
+    for (const std::string* field : {&decision.word, &decision.decision, &decision.note}) {
+      AppendText(json, *field);
+      json.push_back(',');
+    }
+    AppendText(json, decision.date);
+    json.push_back(']');
+  }
   json += "]}";
   page.Write(json);
   page.Write(pageTemplate.substr(marker + PageDataMarker.size()));

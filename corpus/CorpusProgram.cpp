@@ -277,6 +277,7 @@ bool WriteOutputs(const Options& options, PartialTable&& corpus, const Classifie
   }
   CorpusResult result;
   result.documents = std::move(corpus.documents);
+  result.otherDecisions = DecisionsWithoutRows(corpus.table, decisions);
   result.rows = BuildRows(std::move(corpus.table), classifier, decisions);
   std::string tablePath = platform::PathUnder(options.outputFolder, {"candidatos.tsv"});
   std::string pagePath = platform::PathUnder(options.outputFolder, {"candidatos.html"});

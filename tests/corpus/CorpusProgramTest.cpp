@@ -149,12 +149,18 @@ TEST_F(CorpusProgramTest, DecisionsAreShownAndRejectedWordsReachTheUserDictionar
              "zorbax\trejeitada\tnome de marca\t2024-07-01\n"
              "p\xC3\xA3ozita\tneologismo\t\t2024-07-02\n"
              "blogagem\tdepois\t\t\n"
-             "Quiproquo\trejeitada\t\t\n");
+             "Quiproquo\trejeitada\t\t\n"
+             "blogueirice\tneologismo\tde um corpus antigo\t2023-05-01\n");
   ASSERT_EQ(Run(WithDictionaries({"--saida", "saida", "textos"})), 0) << errors_;
   std::string table = ReadBytes(dir_ / "saida/candidatos.tsv");
   EXPECT_NE(table.find("\trejeitada\tnome de marca\n"), std::string::npos) << table;
   EXPECT_NE(table.find("\tneologismo\t\n"), std::string::npos) << table;
   EXPECT_EQ(table.find("depois"), std::string::npos);
+  // A word this corpus lacks keeps its decision in the page, which saves it again.
+  EXPECT_EQ(table.find("blogueirice"), std::string::npos);
+  EXPECT_NE(ReadBytes(dir_ / "saida/candidatos.html")
+                .find(R"(["blogueirice","neologismo","de um corpus antigo","2023-05-01"])"),
+            std::string::npos);
 
   // The user's file keeps every byte; the new words follow a mended line end.
   std::string user = dir_ / "dicionarios/dicionario_usuario.txt";

@@ -62,6 +62,7 @@ corpus::CorpusResult SampleCorpus() {
   other.data.contexts = {{"Zapear \xE9 bom.", 1}};
 
   result.rows = {tuitar, name, misspelt, formation, fragment, other};
+  result.otherDecisions = {{"blogar", "neologismo", "de 2023", "2023-05-01"}};
   return result;
 }
 

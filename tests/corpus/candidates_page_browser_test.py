@@ -158,7 +158,7 @@ def check_page(page, write_page, downloads, expect):
     expect("search by another form", page.run("teste.palavras()"), ["tuitar"])
 
     # A mark and its note survive a reload; decided words can be hidden; the
-    # download holds the run's decisions and the page's.
+    # download holds the run's decisions, also of words it did not meet, and the page's.
     page.run("teste.mudar('busca', ''); teste.linha('zapear').querySelector('[data-decisao=neologismo]').click()")
     page.run("(n => { n.value = 'verbo\\tde TV'; n.dispatchEvent(new Event('change')); })"
              "(teste.linha('zapear').querySelector('.decisao input'))")
@@ -172,6 +172,7 @@ def check_page(page, write_page, downloads, expect):
     page.wait_for("Browser.downloadProgress", lambda p: p["guid"] == started["guid"] and p["state"] != "inProgress")
     expect("decisoes.tsv", (downloads / "decisoes.tsv").read_bytes().decode("utf-8"),
            "palavra\tdecisao\tnota\tdata\n"
+           "blogar\tneologismo\tde 2023\t2023-05-01\n"
            "Bolsonarismo\trejeitada\tnome & <b>próprio</b>\t2026-01-02\n"
            f"zapear\tneologismo\tverbo de TV\t{datetime.date.today().isoformat()}\n")
 
