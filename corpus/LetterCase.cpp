@@ -78,6 +78,10 @@ char PlainLetter(char byte) {
   }
 }
 
+bool IsVowel(char byte) {
+  return std::string_view("aeiou").find(PlainLetter(byte)) != std::string_view::npos;
+}
+
 std::string_view PortugueseAccents(char plain) {
   switch (plain) {
     case 'a':

@@ -18,6 +18,9 @@ bool IsLowerCaseLetter(char byte);
 // unchanged. Lower case only.
 char PlainLetter(char byte);
 
+// a, e, i, o, u, with or without an accent. Lower case only.
+bool IsVowel(char byte);
+
 // The accented lower-case letters Portuguese writes for a plain one (a ->
 // á â ã à), empty for a letter it never accents. The trema (ü) counts:
 // older texts write it.

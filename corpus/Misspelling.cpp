@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "corpus/KnownWords.h"
+#include "corpus/LetterCase.h"
 #include "corpus/WordListFile.h"
 
 namespace corpus {
@@ -12,10 +13,6 @@ namespace {
 // é ê í ó ô õ ú ç).
 constexpr std::string_view Letters =
     "abcdefghijklmnopqrstuvwxyz\xE1\xE2\xE3\xE0\xE9\xEA\xED\xF3\xF4\xF5\xFA\xE7";
-
-bool IsVowel(char letter) {
-  return std::string_view("aeiou").find(letter) != std::string_view::npos;
-}
 
 // Shorter words are one slip away from some word of a large dictionary by
 // chance; longer ones cost many lookups for little.

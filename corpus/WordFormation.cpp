@@ -11,10 +11,6 @@ namespace {
 // Shorter stems and bases match by chance too often.
 constexpr std::size_t MinBase = 3;
 
-bool IsVowel(char letter) {
-  return std::string_view("aeiou").find(PlainLetter(letter)) != std::string_view::npos;
-}
-
 std::vector<std::string_view> SplitAtHyphens(std::string_view word) {
   std::vector<std::string_view> parts;
   std::size_t start = 0;
