@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/TextFile.h"
+
 namespace testing_support {
 namespace {
 
@@ -52,6 +54,12 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+void WriteThroughPlatform(const std::string& path, std::string_view bytes) {
+  platform::OutputFile file = platform::OutputFile::Create(path);
+  file.Write(bytes);
+  file.Close();
 }
 
 std::string ReadBytes(const std::string& path) {

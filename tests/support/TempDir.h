@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace testing_support {
 
@@ -25,6 +26,9 @@ class TempDir {
 };
 
 void WriteBytes(const std::string& path, const std::string& bytes);
+// Writes through the platform layer, which reaches a name of any
+// Windows-1252 characters on Windows too (the C++ streams take the ANSI code page).
+void WriteThroughPlatform(const std::string& path, std::string_view bytes);
 std::string ReadBytes(const std::string& path);
 // `size` bytes of noise, the same for the same seed.
 std::string RandomBytes(std::size_t size, unsigned seed);

@@ -10,20 +10,14 @@
 
 #include "corpus/DesktopStart.h"
 #include "platform/FileSystem.h"
-#include "platform/TextFile.h"
 #include "platform/win32/WideText.h"
 #include "support/TempDir.h"
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;
+using testing_support::WriteThroughPlatform;
 
 namespace {
-
-void WriteText(const std::string& path, std::string_view text) {
-  platform::OutputFile file = platform::OutputFile::Create(path);
-  file.Write(text);
-  file.Close();
-}
 
 // The row of `word` in a candidatos.tsv; empty when it has none.
 std::string Line(const std::string& table, const std::string& word) {
@@ -49,14 +43,15 @@ class CorpusProgramOnWindows : public ::testing::Test {
     for (const auto& list : std::filesystem::directory_iterator(LEXAVIA_CORPUS_LISTS)) {
       std::filesystem::copy_file(list.path(), dir_ / "app/corpus" / list.path().filename());
     }
-    WriteText(dir_ / "app/dicionarios/dicionario_principal.txt",
-              "o\r\na\r\nde\r\nchegou\r\nviu\r\n");
+    WriteThroughPlatform(dir_ / "app/dicionarios/dicionario_principal.txt",
+                         "o\r\na\r\nde\r\nchegou\r\nviu\r\n");
     std::filesystem::create_directories(dir_ / "atual");
     std::filesystem::create_directories(dir_ / "textos");
-    WriteText(dir_ / "entrada", "\r\n");
+    WriteThroughPlatform(dir_ / "entrada", "\r\n");
     // A name of Windows-1252 letters, and a dated one.
-    WriteText(dir_ / "textos/Cora\xE7\xE3o \x80.txt", "O xablau chegou. O zorbax viu.\r\n");
-    WriteText(dir_ / "textos/b-2024-05-17.txt", "A blogagem viu o zorbax.\r\n");
+    WriteThroughPlatform(dir_ / "textos/Cora\xE7\xE3o \x80.txt",
+                         "O xablau chegou. O zorbax viu.\r\n");
+    WriteThroughPlatform(dir_ / "textos/b-2024-05-17.txt", "A blogagem viu o zorbax.\r\n");
     SetEnvironmentVariableA(corpus::NoBrowserVariable, "1");
   }
 

@@ -9,12 +9,12 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Process.h"
-#include "platform/TextFile.h"
 #include "platform/win32/WideText.h"
 #include "support/TempDir.h"
 
 using testing_support::ReadBytes;
 using testing_support::TempDir;
+using testing_support::WriteThroughPlatform;
 
 namespace {
 
@@ -40,12 +40,6 @@ DWORD RunCommandLine(std::wstring commandLine) {
   return code;
 }
 
-void WriteText(const std::string& path, std::string_view text) {
-  platform::OutputFile file = platform::OutputFile::Create(path);
-  file.Write(text);
-  file.Close();
-}
-
 }  // namespace
 
 TEST(FrasorProgramOnWindows, SegmentsAFileWhoseNameHoldsWindows1252Characters) {
@@ -53,7 +47,7 @@ TEST(FrasorProgramOnWindows, SegmentsAFileWhoseNameHoldsWindows1252Characters) {
   // code pages other letters.
   TempDir dir;
   std::string input = platform::PathUnder(dir.Path(), {"Cora\xE7\xE3o \x80 \x8C \x97.txt"});
-  WriteText(input, "Primeira frase. Segunda\nfrase longa.\n\nT\xEDtulo\n\nFim.");
+  WriteThroughPlatform(input, "Primeira frase. Segunda\nfrase longa.\n\nT\xEDtulo\n\nFim.");
   platform::Process frasor =
       platform::Process::Start(platform::win32::NarrowPath(FrasorPath()), input);
   std::optional<platform::ProcessEnd> end;
