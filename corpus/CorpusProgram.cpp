@@ -227,8 +227,17 @@ std::optional<PartialTable> ScannedCorpus(const std::vector<std::string>& paths,
                                           std::size_t& problems) {
   DocumentList list = ListDocuments(paths);
   for (const UnlistedPath& unlisted : list.unlisted) {
-    Say(unlisted.missing ? "caminho não encontrado: " + Shown(unlisted.path)
-                         : "não foi possível ler a pasta " + Shown(unlisted.path));
+    switch (unlisted.why) {
+      case UnlistedPath::Why::Missing:
+        Say("caminho não encontrado: " + Shown(unlisted.path));
+        break;
+      case UnlistedPath::Why::FolderUnlisted:
+        Say("não foi possível ler a pasta " + Shown(unlisted.path));
+        break;
+      case UnlistedPath::Why::NameNotHeld:
+        Say("não lido, o nome tem caracteres fora do Windows-1252: " + Shown(unlisted.path));
+        break;
+    }
   }
   problems = list.unlisted.size();
   if (list.files.empty()) {

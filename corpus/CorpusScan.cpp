@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <thread>
 
@@ -30,9 +31,12 @@ CorpusScan ScanCorpus(const std::vector<DocumentFile>& files, unsigned threads,
   std::atomic<std::size_t> next{0};
   std::atomic<std::size_t> done{0};
   std::atomic<std::uint64_t> bytes{0};
-  std::mutex mutex;
+  std::mutex mutex;  // guards running and fault
   std::condition_variable finished;
   unsigned running = threads;
+  // What no document causes (memory running out): it ends the scan, and is
+  // thrown again on this thread, where the program can say what happened.
+  std::exception_ptr fault;
 
   // One table for the corpus, so that its contexts are held once: each
   // worker scans a document into a table of its own and adds it under the
@@ -47,6 +51,10 @@ CorpusScan ScanCorpus(const std::vector<DocumentFile>& files, unsigned threads,
         MergeTable(scan.table, found, documents);
       } catch (const platform::FileError& error) {
         failures[worker].push_back({index, ScanFailure{files[index].path, error}});
+      } catch (...) {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!fault) fault = std::current_exception();
+        next = files.size();
       }
       ++done;
     }
@@ -67,6 +75,7 @@ CorpusScan ScanCorpus(const std::vector<DocumentFile>& files, unsigned threads,
     }
   }
   for (std::thread& worker : workers) worker.join();
+  if (fault) std::rethrow_exception(fault);
   report();
 
   std::vector<std::pair<std::size_t, ScanFailure>> allFailures;

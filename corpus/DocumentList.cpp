@@ -57,9 +57,18 @@ void AddFolder(const std::string& folder, const std::string& relative, DocumentL
   platform::FolderEntries entries;
   try {
     entries = platform::ListFolder(folder);
-  } catch (const platform::FileError& error) {
-    list.unlisted.push_back({folder, false, error.what()});
+  } catch (const platform::FileError&) {
+    list.unlisted.push_back({folder, UnlistedPath::Why::FolderUnlisted});
     return;
+  }
+  for (const std::string& name : entries.unheldFolders) {
+    list.unlisted.push_back({platform::PathUnder(folder, {name}), UnlistedPath::Why::NameNotHeld});
+  }
+  for (const std::string& name : entries.unheldFiles) {
+    if (IsTextFileName(name)) {
+      list.unlisted.push_back(
+          {platform::PathUnder(folder, {name}), UnlistedPath::Why::NameNotHeld});
+    }
   }
   struct Entry {
     std::string name;
@@ -107,7 +116,7 @@ DocumentList ListDocuments(const std::vector<std::string>& paths) {
       std::string name(FileNameOf(path));
       list.files.push_back({path, Document{name, DateFromName(name)}});
     } else {
-      list.unlisted.push_back({path, true, {}});
+      list.unlisted.push_back({path, UnlistedPath::Why::Missing});
     }
   }
   return list;

@@ -15,11 +15,15 @@ struct DocumentFile {
   Document document;  // its name (relative to the folder given) and date
 };
 
-// A path given, or a folder under one, that yields no documents.
+// A path given, or a file or folder under one, that yields no documents.
 struct UnlistedPath {
+  enum class Why {
+    Missing,         // no such file or folder
+    FolderUnlisted,  // the folder could not be listed
+    NameNotHeld,     // a Windows name outside Windows-1252 ('?' in `path`)
+  };
   std::string path;
-  bool missing;       // no such file or folder; else the folder could not be listed
-  std::string error;  // FileError's text, when listing failed
+  Why why;
 };
 
 struct DocumentList {
@@ -30,7 +34,8 @@ struct DocumentList {
 // Files given are taken whatever their name; under a folder, files whose
 // name ends in ".txt" (in any case), each folder's entries in byte order of
 // their names, a subfolder's documents where its name sorts. A folder that
-// cannot be listed is named in `unlisted`, and the others are still read.
+// cannot be listed, or a .txt file or folder whose name this program cannot
+// open, is named in `unlisted`, and the others are still read.
 DocumentList ListDocuments(const std::vector<std::string>& paths);
 
 // The date a file name holds: "2024-05-17" or "20240517" (not within a

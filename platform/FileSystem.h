@@ -44,6 +44,10 @@ bool FolderExists(const std::string& path);
 struct FolderEntries {
   std::vector<std::string> files;
   std::vector<std::string> folders;
+  // Windows names that Windows-1252 cannot hold, so that no path of this
+  // program reaches them: to name to the user, each such character shown as '?'.
+  std::vector<std::string> unheldFiles;
+  std::vector<std::string> unheldFolders;
 };
 FolderEntries ListFolder(const std::string& folder);
 

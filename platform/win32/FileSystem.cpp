@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/FileError.h"
@@ -34,6 +35,20 @@ bool FolderExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+namespace {
+
+// `name` in Windows-1252 with '?' for each character it lacks.
+std::string ShownName(const std::wstring& name) {
+  int length = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, name.data(),
+                                   static_cast<int>(name.size()), nullptr, 0, "?", nullptr);
+  std::string shown(static_cast<std::size_t>(std::max(length, 0)), '?');
+  WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, name.data(), static_cast<int>(name.size()),
+                      shown.data(), length, "?", nullptr);
+  return shown;
+}
+
+}  // namespace
+
 FolderEntries ListFolder(const std::string& folder) {
   std::wstring pattern = win32::ExtendedPath(folder) + L"\\*";
   WIN32_FIND_DATAW found;
@@ -45,17 +60,11 @@ FolderEntries ListFolder(const std::string& folder) {
   do {
     std::wstring name = found.cFileName;
     if (name == L"." || name == L"..") continue;
-    // A name that Windows-1252 cannot hold cannot be opened by this program.
-    std::string narrow;
+    bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     try {
-      narrow = win32::NarrowPath(name);
+      (isFolder ? entries.folders : entries.files).push_back(win32::NarrowPath(name));
     } catch (const FileError&) {
-      continue;
-    }
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      entries.folders.push_back(std::move(narrow));
-    } else {
-      entries.files.push_back(std::move(narrow));
+      (isFolder ? entries.unheldFolders : entries.unheldFiles).push_back(ShownName(name));
     }
   } while (FindNextFileW(search, &found));
   FindClose(search);

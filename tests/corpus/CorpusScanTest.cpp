@@ -58,7 +58,7 @@ TEST(DocumentListTest, ReadsFoldersRecursivelyInByteOrderAndNamesMissingPaths) {
   EXPECT_EQ(list.files[2].path, dir / "corpus" + Native("/b/c/d.txt"));
   ASSERT_EQ(list.unlisted.size(), 1u);
   EXPECT_EQ(list.unlisted[0].path, dir / "nada");
-  EXPECT_TRUE(list.unlisted[0].missing);
+  EXPECT_EQ(list.unlisted[0].why, corpus::UnlistedPath::Why::Missing);
 }
 
 class CorpusScanTest : public ::testing::Test {

@@ -87,12 +87,22 @@ class CorpusProgramOnWindows : public ::testing::Test {
   std::string errors_;
 };
 
-TEST_F(CorpusProgramOnWindows, ACorpusWithAPathNotReadIsReadAndNamedInUtf8) {
-  // A path that is not there is named, counted, and the rest is read.
+TEST_F(CorpusProgramOnWindows, ACorpusWithPathsNotReadIsReadAndNamedInUtf8) {
+  // A path that is not there, and a document whose name no path of the
+  // program can reach, are named, counted, and the rest is read.
+  HANDLE unheld =
+      CreateFileW(platform::win32::WidePath(dir_ / "textos").append(L"\\\u6587.txt").c_str(),
+                  GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(unheld, INVALID_HANDLE_VALUE);
+  CloseHandle(unheld);
   DWORD status = Run("--saida . ..\\textos ..\\sumiu.txt", false);
 
   EXPECT_EQ(status, 1u) << errors_;
   EXPECT_NE(errors_.find("caminho n\xC3\xA3o encontrado: ..\\sumiu.txt"), std::string::npos)
+      << errors_;
+  EXPECT_NE(errors_.find("n\xC3\xA3o lido, o nome tem caracteres fora do Windows-1252: "
+                         "..\\textos\\?.txt"),
+            std::string::npos)
       << errors_;
   std::string table = ReadBytes(dir_ / "atual/candidatos.tsv");
   // Frequency, documents and the first document, named in UTF-8.
