@@ -16,7 +16,7 @@
 // others, each classed by hand in its sentence. The program finds the
 // dictionary, the segmenter and the word lists of this build:
 //
-//   build/tests/class_agreement medir tests/corpus/judged_classes.tsv
+//   build/tools/corpus/class_agreement medir tests/corpus/judged_classes.tsv
 //       ../shared/corpora/ud-gsd/headline/raw ../shared/corpora/ud-bosque/headline/raw
 //   (one command line)
 #include <algorithm>
