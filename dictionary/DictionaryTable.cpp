@@ -53,9 +53,28 @@ void InsertWord(std::string_view word, std::uint8_t origin) {
 
 void PrefetchWord(std::string_view word) { DictionaryTable.Prefetch(FoldedWord(word).View()); }
 
-bool IsExcluded(std::string_view word, bool ignoreStored) {
-  int origin = DictionaryTable.Find(FoldedWord(word).View());
+namespace {
+
+bool IsExcludedOrigin(int origin, bool ignoreStored) {
   return origin == 0 || (origin == 1 && ignoreStored);
+}
+
+}  // namespace
+
+bool IsExcluded(std::string_view word, bool ignoreStored) {
+  return IsExcludedOrigin(DictionaryTable.Find(FoldedWord(word).View()), ignoreStored);
+}
+
+void PrepareWord(std::string_view word, PreparedWord& prepared) {
+  prepared.folded.assign(word);
+  for (char& c : prepared.folded) c = FoldByte(c);
+  prepared.hash = WordTable::IndexHash(prepared.folded);
+}
+
+void PrefetchWord(const PreparedWord& word) { DictionaryTable.PrefetchHashed(word.hash); }
+
+bool IsExcluded(const PreparedWord& word, bool ignoreStored) {
+  return IsExcludedOrigin(DictionaryTable.Find(word.folded, word.hash), ignoreStored);
 }
 
 std::uint8_t WordOrigin(std::string_view word) {

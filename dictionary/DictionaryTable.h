@@ -32,5 +32,16 @@ void PrefetchWord(std::string_view word);
 // held with origin 0, or with origin 1 and `ignoreStored` is true.
 bool IsExcluded(std::string_view word, bool ignoreStored);
 
+// A word of a text folded and hashed once, for a scan that announces each
+// word some words ahead of its lookup.
+struct PreparedWord {
+  std::string folded;
+  std::uint64_t hash = 0;
+};
+// Folds and hashes `word` into `prepared`, whose buffer is reused.
+void PrepareWord(std::string_view word, PreparedWord& prepared);
+void PrefetchWord(const PreparedWord& word);
+bool IsExcluded(const PreparedWord& word, bool ignoreStored);
+
 // The origin of the entry that holds the folded `word`, 0 when there is none.
 std::uint8_t WordOrigin(std::string_view word);

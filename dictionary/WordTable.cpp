@@ -176,13 +176,19 @@ void WordTable::GrowIndex() {
   slotCount_ = grownCount;
 }
 
-void WordTable::Prefetch(std::string_view folded) const {
-  __builtin_prefetch(&Slots()[StrongHash(folded) & (slotCount_ - 1)]);
+std::uint64_t WordTable::IndexHash(std::string_view folded) { return StrongHash(folded); }
+
+void WordTable::Prefetch(std::string_view folded) const { PrefetchHashed(StrongHash(folded)); }
+
+void WordTable::PrefetchHashed(std::uint64_t hash) const {
+  __builtin_prefetch(&Slots()[hash & (slotCount_ - 1)]);
 }
 
-int WordTable::Find(std::string_view folded) const {
+int WordTable::Find(std::string_view folded) const { return Find(folded, StrongHash(folded)); }
+
+int WordTable::Find(std::string_view folded, std::uint64_t hash) const {
   std::uint64_t* slots = Slots();
-  std::size_t slot = Probe(slots, slotCount_ - 1, StrongHash(folded),
+  std::size_t slot = Probe(slots, slotCount_ - 1, hash,
                            [&](Offset offset) { return RecordWord(RecordAt(offset)) == folded; });
   if (slots[slot] == 0) return -1;
   return RecordAt(slots[slot] & OffsetMask)[0];

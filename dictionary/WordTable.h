@@ -47,6 +47,12 @@ class WordTable {
   // The origin of `folded`, or -1 when the table does not hold it.
   int Find(std::string_view folded) const;
 
+  // Prefetch and Find with the index's hash of `folded` given, for a caller
+  // that announces a word ahead and hashes it only once.
+  static std::uint64_t IndexHash(std::string_view folded);
+  void PrefetchHashed(std::uint64_t hash) const;
+  int Find(std::string_view folded, std::uint64_t hash) const;
+
   // The entries of `bucket` (1 to TableSize), oldest first. Walks the whole
   // table: meant for checks, not for lookups.
   std::vector<bloco> Chain(int bucket) const;
