@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # fuzz/run.sh TARGET SECONDS, or fuzz/run.sh all SECONDS (that long for each
-# target, one after the other): runs libFuzzer over the committed seeds in
+# target, as many at a time as there are cores): runs libFuzzer over the committed seeds in
 # fuzz/corpus/TARGET/ and a scratch corpus in build-fuzz/corpus/TARGET/, in
 # one process. Fails when a target crashes, breaks one of its properties,
 # times out or runs out of memory; the input is kept in
@@ -48,8 +48,20 @@ run_target() {
 }
 
 if [ "$1" = all ]; then
-  failed=0
-  for target in "${targets[@]}"; do run_target "$target" "$2" || failed=1; done
+  # As many targets at a time as there are cores; each still runs SECONDS.
+  failed=0 running=0
+  for target in "${targets[@]}"; do
+    if [ "$running" -ge "$(nproc)" ]; then
+      wait -n || failed=1
+      running=$((running - 1))
+    fi
+    run_target "$target" "$2" &
+    running=$((running + 1))
+  done
+  while [ "$running" -gt 0 ]; do
+    wait -n || failed=1
+    running=$((running - 1))
+  done
   exit "$failed"
 fi
 for target in "${targets[@]}"; do
