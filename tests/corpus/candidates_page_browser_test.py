@@ -13,9 +13,27 @@ import json
 import os
 import pathlib
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
+import time
+
+
+def session_has_live_processes(session):
+    """True while a process of `session` runs (a killed one that is not yet
+    reaped is a zombie and writes nothing)."""
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/stat") as stat:
+                state, _parent, _group, process_session = stat.read().rsplit(")", 1)[1].split()[:4]
+        except (OSError, ValueError):
+            continue  # gone meanwhile
+        if int(process_session) == session and state != "Z":
+            return True
+    return False
 
 
 class HeadlessPage:
@@ -33,11 +51,13 @@ class HeadlessPage:
         browser = shutil.which("chromium")
         if browser is None:
             sys.exit("chromium is not installed (apt-get install chromium)")
+        # A session of its own, so that close() can end the browser with every
+        # helper process it started.
         self.process = subprocess.Popen(
             [browser, "--headless", "--no-sandbox", "--disable-gpu", "--remote-debugging-pipe",
              "--user-data-dir=" + str(profile), "--no-first-run", "--disable-extensions",
              "--disable-background-networking", "--disable-component-update", "about:blank"],
-            close_fds=False, preexec_fn=give_pipes,
+            close_fds=False, preexec_fn=give_pipes, start_new_session=True,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(commands_read)
         os.close(replies_write)
@@ -50,8 +70,12 @@ class HeadlessPage:
         self.send("Page.enable")
 
     def close(self):
-        self.process.kill()
+        """Ends the browser and its helpers, and waits until none of them can
+        still write into the profile, so that the temporary folder can go."""
+        os.killpg(self.process.pid, signal.SIGKILL)
         self.process.wait()
+        while session_has_live_processes(self.process.pid):
+            time.sleep(0.01)
         os.close(self._commands)
         os.close(self._replies)
 
