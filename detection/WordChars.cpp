@@ -30,13 +30,18 @@ bool IsWordChar(unsigned char ch) { return WordCharTable[ch]; }
 
 void FindWords(std::string_view text, std::vector<WordSpan>& words) {
   words.clear();
+  auto add = [&](std::size_t start, std::size_t end) {
+    while (start < end && text[start] == '-') ++start;
+    while (end > start && text[end - 1] == '-') --end;
+    if (start < end) words.push_back(WordSpan{start, end - start});
+  };
   std::size_t wordStart = 0;
   bool inWord = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     bool wordChar = IsWordChar(static_cast<unsigned char>(text[i]));
     if (wordChar && !inWord) wordStart = i;
-    if (!wordChar && inWord) words.push_back(WordSpan{wordStart, i - wordStart});
+    if (!wordChar && inWord) add(wordStart, i);
     inWord = wordChar;
   }
-  if (inWord) words.push_back(WordSpan{wordStart, text.size() - wordStart});
+  if (inWord) add(wordStart, text.size());
 }

@@ -16,5 +16,8 @@ struct WordSpan {
 };
 
 // Replaces `words` with the words of `text`, in order: its maximal runs of
-// word characters.
+// word characters, each without the hyphens it begins or ends with. A dash
+// written against a word ("disse -se", "a casa- e") is punctuation, not part
+// of the word; a run of hyphens alone is no word; a hyphen inside a word
+// ("guarda-chuva") stays.
 void FindWords(std::string_view text, std::vector<WordSpan>& words);

@@ -1,6 +1,7 @@
 // Arbitrary bytes as the segmented text `<input>.seg`, scanned by
 // FindCandidates against a small fixed dictionary. The candidates must be
-// exactly the words (maximal runs of word characters) of the lines that the
+// exactly the words (maximal runs of word characters, without the hyphens
+// they begin or end with) of the lines that the
 // dictionary does not exclude, in text order, each with its line and one
 // space as its sentence.
 //
@@ -90,8 +91,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
       std::size_t end = i;
       while (IsWordChar(static_cast<unsigned char>(sentence[end]))) ++end;
-      std::string word = sentence.substr(i, end - i);
-      if (!ExcludedByReference(word, ignoreStored)) expected.push_back({word, sentences.size()});
+      // Without the hyphens the run begins or ends with; hyphens alone are no word.
+      std::size_t first = i, last = end;
+      while (first < last && sentence[first] == '-') ++first;
+      while (last > first && sentence[last - 1] == '-') --last;
+      std::string word = sentence.substr(first, last - first);
+      if (!word.empty() && !ExcludedByReference(word, ignoreStored)) {
+        expected.push_back({word, sentences.size()});
+      }
       i = end;
     }
     sentences.push_back(sentence);
@@ -110,21 +117,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(!sentence.empty() && sentence.back() == ' ');
     FUZZ_REQUIRE(record->MaybeProperName == (record->Term[0] >= 'A' && record->Term[0] <= 'Z'));
     for (char c : record->Term) FUZZ_REQUIRE(IsWordChar(static_cast<unsigned char>(c)));
+    FUZZ_REQUIRE(record->Term.front() != '-' && record->Term.back() != '-');
     FUZZ_REQUIRE(!IsExcluded(record->Term, ignoreStored));
     // Records of one line share its text; a new line's text is another.
     bool sameLine = previous != nullptr && expected[count - 1].line == want.line;
     if (previous != nullptr) FUZZ_REQUIRE((previous->Sentence == record->Sentence) == sameLine);
     if (!sameLine) searchFrom = 0;
-    // The term is the next maximal run of word characters at or after the
-    // previous term of its sentence that is not excluded: text order.
+    // The term, with the hyphens against it, is the next maximal run of word
+    // characters at or after the previous term of its sentence that is not
+    // excluded: text order.
     std::size_t at = searchFrom;
     for (;;) {
       at = sentence.find(record->Term, at);
       FUZZ_REQUIRE(at != std::string::npos);
-      std::size_t end = at + record->Term.size();
-      bool maximal = (at == 0 || !IsWordChar(static_cast<unsigned char>(sentence[at - 1]))) &&
-                     end < sentence.size() &&
-                     !IsWordChar(static_cast<unsigned char>(sentence[end]));
+      std::size_t before = at, after = at + record->Term.size();
+      while (before > 0 && sentence[before - 1] == '-') --before;
+      while (after < sentence.size() && sentence[after] == '-') ++after;
+      bool maximal =
+          (before == 0 || !IsWordChar(static_cast<unsigned char>(sentence[before - 1]))) &&
+          after < sentence.size() && !IsWordChar(static_cast<unsigned char>(sentence[after]));
       if (maximal) break;
       ++at;
     }

@@ -55,6 +55,15 @@ TEST_F(DetectionRunTest, ARunWritesTheReportsAndShowsEveryStage) {
   EXPECT_EQ(ReadBytes(userPath_), "");  // not stored
 }
 
+TEST_F(DetectionRunTest, DashesWrittenAgainstWordsAreLeftOutOfTheReportedWords) {
+  WriteBytes(input_, "O blog -novo- de um -- blog-a--.\n");
+  ASSERT_EQ(RunDetection(input_, true, false), CompletionFor(input_));
+  const std::string sentence = "O blog -novo- de um -- blog-a--. ";
+  EXPECT_EQ(ReadBytes(input_ + "_candidatos-neologismos.txt"),
+            TextHeader + "blog; N\xE3o; " + sentence + "\r\nblog-a; N\xE3o; " + sentence + "\r\n");
+  EXPECT_EQ(ReadBytes(userPath_), "blog\r\nblog-a\r\n");
+}
+
 TEST_F(DetectionRunTest, RelativeNamesAndNamesWithBlanksAndAccentsWork) {
   std::string name = "an\xE1lise de dados.txt";  // Windows-1252 bytes, as the window passes them
   WriteBytes(app_ / name, "Um neologismo.\n");

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <stdexcept>
+#include <vector>
 
 #include "detection/AppState.h"
 #include "detection/CandidateList.h"
@@ -23,13 +24,10 @@ std::size_t CountWords(const std::string& path) {
   platform::LineReader reader(path);
   std::string line;
   std::size_t words = 0;
+  std::vector<WordSpan> spans;
   while (reader.NextLine(line)) {
-    bool inWord = false;
-    for (char c : line) {
-      bool wordChar = IsWordChar(static_cast<unsigned char>(c));
-      if (wordChar && !inWord) ++words;
-      inWord = wordChar;
-    }
+    FindWords(line, spans);
+    words += spans.size();
   }
   reader.Close();
   return words;

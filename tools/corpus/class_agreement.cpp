@@ -56,18 +56,14 @@ struct Word {
   corpus::Classification classification;
 };
 
-// Where the record's term stands in its sentence, from `from` on: the
-// first place where it is a whole word.
-std::size_t FindWord(const std::string& sentence, const std::string& term, std::size_t from) {
-  for (std::size_t at = sentence.find(term, from); at != std::string::npos;
-       at = sentence.find(term, at + 1)) {
-    bool startsWord = at == 0 || !IsWordChar(static_cast<unsigned char>(sentence[at - 1]));
-    std::size_t end = at + term.size();
-    bool endsWord =
-        end == sentence.size() || !IsWordChar(static_cast<unsigned char>(sentence[end]));
-    if (startsWord && endsWord) return at;
+// Which of the sentence's words (`words`, the scanner's) the record's term
+// is, from the word `from` on; words.size() when none.
+std::size_t FindWord(const std::string& sentence, const std::vector<WordSpan>& words,
+                     const std::string& term, std::size_t from) {
+  for (std::size_t i = from; i < words.size(); ++i) {
+    if (sentence.compare(words[i].start, words[i].length, term) == 0) return i;
   }
-  return std::string::npos;
+  return words.size();
 }
 
 // The candidate words of the corpus folders, by group key.
@@ -89,14 +85,18 @@ std::map<std::string, Word> CandidateWords(const std::vector<std::string>& folde
 
   std::map<std::string, Word> words;
   const std::string* line = nullptr;
+  std::vector<WordSpan> lineWords;
   std::size_t from = 0;
   for (const neo* record = CandidateList.Head; record != nullptr; record = record->Next) {
-    if (record->Sentence.get() != line) line = record->Sentence.get(), from = 0;
-    std::size_t at = FindWord(*line, record->Term, from);
-    if (at == std::string::npos) throw std::runtime_error("not in its sentence: " + record->Term);
-    from = at + record->Term.size();
-    bool inside = std::any_of(line->begin(), line->begin() + at,
-                              [](char c) { return IsWordChar(static_cast<unsigned char>(c)); });
+    if (record->Sentence.get() != line) {
+      line = record->Sentence.get();
+      FindWords(*line, lineWords);
+      from = 0;
+    }
+    std::size_t at = FindWord(*line, lineWords, record->Term, from);
+    if (at == lineWords.size()) throw std::runtime_error("not in its sentence: " + record->Term);
+    from = at + 1;
+    bool inside = at > 0;  // not the sentence's first word
     CorpusWord& data = words[corpus::GroupKey(record->Term)].data;
     ++data.forms[record->Term];
     ++data.frequency;

@@ -23,10 +23,6 @@ import argparse
 
 from wordchars import ACCENTED_LOWER, UPPER_OF, encode, is_word
 
-# A dash typed as hyphens is a word for the scanner, and not a new one.
-DASHES = ["-", "--", "---"]
-
-
 def read_words(path):
     with open(path, encoding="utf-8") as f:
         for line in f:
@@ -88,8 +84,6 @@ def main():
         else:
             skipped += 1
 
-    for word in DASHES:
-        add(word)
     for source, caps, path in lists:
         if source in args.leave_out:
             continue

@@ -24,7 +24,7 @@ import os
 import sys
 
 from neologism_recall import DEFAULT_LIST, read_neologisms, recall_percent
-from wordchars import ACCENTED_LOWER, WORD_RUN, fold
+from wordchars import ACCENTED_LOWER, fold, scanner_words
 
 # The shared corpora lie beside the repository, in ../shared.
 REPOSITORY = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -52,7 +52,7 @@ def read_tokens(texts):
     for path in texts:
         with open(path, encoding="utf-8") as f:
             data = f.read().encode("cp1252", errors="replace")
-        tokens += [m.group() for m in WORD_RUN.finditer(data)]
+        tokens += scanner_words(data)
     return tokens
 
 

@@ -46,11 +46,18 @@ def encode(text: str):
 
 def is_word(word: bytes) -> bool:
     """True when the scanner can produce word as one whole word."""
-    return WHOLE_WORD.match(word) is not None
+    return WHOLE_WORD.match(word) is not None and not word.startswith(b"-") and not word.endswith(b"-")
+
+
+def scanner_words(data: bytes):
+    """The scanner's words of cp1252 bytes: runs of word bytes without the
+    hyphens they begin or end with; hyphens alone are no word."""
+    words = (m.group().strip(b"-") for m in WORD_RUN.finditer(data))
+    return [word for word in words if word]
 
 
 def split_words(text: str):
     """The scanner's words of text, as str (characters without a cp1252 form
     separate words, as '?' would in the converted text)."""
     data = text.encode("cp1252", errors="replace")
-    return [m.group().decode("cp1252") for m in WORD_RUN.finditer(data)]
+    return [word.decode("cp1252") for word in scanner_words(data)]
