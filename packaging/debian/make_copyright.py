@@ -26,8 +26,8 @@ License: GPL-3.0-or-later
 
 Data: /usr/share/lexavia/dicionarios/dicionario_principal.txt, the main
 dictionary, is built from the word lists, lexicons and gazetteers below,
-each under its own licence. The texts of the GPL, LGPL and MPL licences are
-in /usr/share/common-licenses/; the MIT licence lets anyone use, copy,
+each under its own licence. The texts of the GPL, LGPL, MPL and Apache
+licences are in /usr/share/common-licenses/; the MIT licence lets anyone use, copy,
 modify and distribute the data with its copyright notice; CC-BY-4.0 is at
 https://creativecommons.org/licenses/by/4.0/legalcode.
 

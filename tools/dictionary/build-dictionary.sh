@@ -118,10 +118,23 @@ step "expanding hunspell-pt-pt with its suffix rules (unmunch)"
 $PY expand_hunspell.py --aff /usr/share/hunspell/pt_PT.aff --dic /usr/share/hunspell/pt_PT.dic \
   --current "$work/pt_PT.txt" --pre-agreement "$work/pt_PT-preao90.txt" --workdir "$work"
 
+step "listing the words of tesseract-ocr-por and mythes-pt-br, which attest prefixed words"
+traineddata="$(compgen -G '/usr/share/tesseract-ocr/*/tessdata/por.traineddata' | head -n 1 || true)"
+[[ -n $traineddata ]] || die "tesseract-ocr-por's por.traineddata not found"
+$PY attesting_words.py tesseract "$traineddata" "$work" "$work/tesseract-words.txt"
+$PY attesting_words.py thesaurus /usr/share/mythes/th_pt_BR.dat "$work/thesaurus-words.txt"
+
 step "keeping the prefixed aspell-pt-br words that a word list attests"
 $PY attested_prefixed.py --paradigms "$work/aspell-prefixed.txt" \
   --attested-by /usr/share/dict/brazilian /usr/share/dict/portuguese "$work/pt_PT.txt" \
-  --out "$work/aspell-prefixed-attested.txt"
+  "$work/thesaurus-words.txt" --attested-any-case "$work/tesseract-words.txt" \
+  --aff /usr/share/hunspell/pt_BR.aff --out "$work/aspell-prefixed-attested.txt"
+
+step "spelling prefixed words and compounds as before the 1990 agreement"
+$PY pre_agreement_derived.py --current "$work/pt_PT.txt" --pre-agreement "$work/pt_PT-preao90.txt" \
+  --aff /usr/share/hunspell/pt_BR.aff \
+  --words "$work/aspell-forms.txt" "$work/aspell-prefixed-attested.txt" "$work/pt_PT.txt" \
+  --out "$work/pre-agreement-derived.txt"
 
 step "spelling the hunspell-pt-br compounds with a connective as before the agreements"
 $PY hyphenated_compounds.py --dic /usr/share/hunspell/pt_BR.dic \
@@ -152,6 +165,7 @@ printf '%s\t%s\t%s\n' \
   aspell-pt-br-prefixed capital-first "$work/aspell-prefixed-attested.txt" \
   hunspell-pt-pt capital-first "$work/pt_PT.txt" \
   hunspell-pt-pt-preao90 all-caps "$work/pt_PT-preao90.txt" \
+  pre-agreement-derived all-caps "$work/pre-agreement-derived.txt" \
   hunspell-pt-br-compounds all-caps "$work/hyphenated-compounds.txt" \
   hunspell-pt-br-abbreviations capital-first "$work/abbreviations.txt" \
   extra-words all-caps "$work/extra-words.txt" \

@@ -23,7 +23,7 @@ out="$(realpath -m "$2")"
 shift 2
 PY=/usr/bin/python3
 # The sources that the recipe's first version did not have.
-ADDED=(hunspell-pt-br-compounds hunspell-pt-br-abbreviations extra-words person-names english-names)
+ADDED=(pre-agreement-derived hunspell-pt-br-compounds hunspell-pt-br-abbreviations extra-words person-names english-names)
 
 [[ -f $work/lists.tsv ]] || { echo "no $work/lists.tsv: run build-dictionary.sh --work first" >&2; exit 1; }
 mkdir -p "$out"

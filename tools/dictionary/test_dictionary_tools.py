@@ -4,6 +4,7 @@
     python3 -m unittest discover -s tools/dictionary -p 'test_*.py'
 """
 
+import glob
 import json
 import os
 import re
@@ -19,11 +20,13 @@ sys.path.insert(0, HERE)
 import abbreviations  # noqa: E402
 import assemble  # noqa: E402
 import attested_prefixed  # noqa: E402
+import attesting_words  # noqa: E402
 import expand_hunspell  # noqa: E402
 import gazetteer  # noqa: E402
 import hyphenated_compounds  # noqa: E402
 import measure_rate  # noqa: E402
 import neologism_recall  # noqa: E402
+import pre_agreement_derived  # noqa: E402
 import wordchars  # noqa: E402
 
 
@@ -131,12 +134,80 @@ class AttestedPrefixedTest(unittest.TestCase):
         d = tempfile.mkdtemp()
         self.addCleanup(shutil.rmtree, d)
         paradigms, known, out = (os.path.join(d, n) for n in ("p.txt", "k.txt", "o.txt"))
-        write(paradigms, "desenvolver desenvolve-se desenvolvimento\nantegostar antegostou\n")
-        write(known, "desenvolvimento\n")
-        run_script("attested_prefixed.py", "--paradigms", paradigms,
-                   "--attested-by", known, "--out", out)
+        running, aff = os.path.join(d, "r.txt"), os.path.join(d, "a.aff")
+        write(paradigms, "desenvolver desenvolve-se desenvolvimento\nantegostar antegostou\n"
+                         "autoimune autoimunes\nantissocial\nbiodiesel\nrecife recifes\n"
+                         "autodeclaração\n")
+        write(known, "desenvolvimento\nRecife\nanti-social\n")
+        write(running, "Auto-Imune\nBIODIESEL\nauto-declarar\n")
+        write(aff, "PFX Ã Y 2\nPFX Ã 0 auto .\nPFX Ã 0 auto- [aeiou]\n"
+                   "PFX Á Y 1\nPFX Á 0 anti .\nPFX â Y 1\nPFX â 0 bio .\n")
+        run_script("attested_prefixed.py", "--paradigms", paradigms, "--attested-by", known,
+                   "--attested-any-case", running, "--aff", aff, "--out", out)
         with open(out, encoding="utf-8") as f:
-            self.assertEqual(f.read().split(), ["desenvolver", "desenvolve-se", "desenvolvimento"])
+            # A name in a lexicon attests no lower-case word; running text
+            # attests in any case; a hyphen after the prefix is the old
+            # spelling of the joined word, a doubled r or s included.
+            self.assertEqual(f.read().split(), [
+                "desenvolver", "desenvolve-se", "desenvolvimento", "autoimune", "autoimunes",
+                "antissocial", "biodiesel"])
+
+
+class AttestingWordsTest(unittest.TestCase):
+    def test_thesaurus_terms(self):
+        lines = ["UTF-8", "aba|2", "(Sinônimo)amparo|amparo|abrigo|ponto de apoio",
+                 "(Antônimo)|desamparo", "1|1", "(Substantivo)|um"]
+        self.assertEqual(attesting_words.thesaurus_words(lines),
+                         {"aba", "amparo", "abrigo", "desamparo", "um"})
+
+    @unittest.skipUnless(shutil.which("dawg2wordlist"), "tesseract-ocr is not installed")
+    def test_words_of_the_ocr_data(self):
+        data = sorted(glob.glob("/usr/share/tesseract-ocr/*/tessdata/por.traineddata"))
+        self.assertTrue(data, "tesseract-ocr-por is not installed")
+        d = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, d)
+        out = os.path.join(d, "words.txt")
+        run_script("attesting_words.py", "tesseract", data[0], d, out)
+        with open(out, encoding="utf-8") as f:
+            words = set(f.read().split())
+        self.assertGreater(len(words), 100000)
+        self.assertTrue({"casa", "desenvolvimento", "não"} <= words)
+
+
+class PreAgreementDerivedTest(unittest.TestCase):
+    CURRENT = {"ativação", "ativar", "correto", "direção", "direções", "gerais", "ato", "ótimo"}
+    OLD = {"activação", "activar", "correcto", "direcção", "direcções", "acto", "óptimo"}
+
+    def test_old_spellings_of_prefixed_words_and_compounds(self):
+        spellings = pre_agreement_derived.old_spellings(self.CURRENT, self.OLD)
+        self.assertEqual(spellings["direções"], {"direcções"})
+        self.assertEqual(spellings["ótimo"], {"óptimo"})
+        words = {"desativação", "incorreto", "desato", "reativar"}
+        self.assertEqual(
+            pre_agreement_derived.respelt_prefixed(words, spellings, {"des", "in", "re"}),
+            {"desactivação", "incorrecto", "reactivar"})  # "ato" is too short a stem
+        self.assertEqual(pre_agreement_derived.respelt_compound("direções-gerais", spellings),
+                         {"direcções-gerais"})
+        self.assertEqual(pre_agreement_derived.respelt_compound("ativou-se", spellings), set())
+
+    def test_prefixes_of_the_affix_file(self):
+        lines = ["PFX À Y 3", "PFX À 0 re .", "PFX À 0 rer r", "PFX Ú Y 1", "PFX Ú 0 ex- .",
+                 "SFX a Y 1", "SFX a 0 s ."]
+        self.assertEqual(pre_agreement_derived.prefixes_of(lines), {"re", "rer"})
+
+    def test_writes_only_new_lower_case_words(self):
+        d = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, d)
+        paths = {n: os.path.join(d, n) for n in ("cur", "old", "aff", "words", "out")}
+        write(paths["cur"], "".join(w + "\n" for w in sorted(self.CURRENT)))
+        write(paths["old"], "".join(w + "\n" for w in sorted(self.OLD)))
+        write(paths["aff"], "PFX Â Y 1\nPFX Â 0 des .\n")
+        write(paths["words"], "desativação\ndireções-gerais\nDireções-Gerais\ndesactivação\n")
+        run_script("pre_agreement_derived.py", "--current", paths["cur"], "--pre-agreement",
+                   paths["old"], "--aff", paths["aff"], "--words", paths["words"],
+                   "--out", paths["out"])
+        with open(paths["out"], encoding="utf-8") as f:
+            self.assertEqual(f.read().split(), ["direcções-gerais"])
 
 
 class ExpandHunspellTest(unittest.TestCase):
