@@ -73,6 +73,10 @@ void PrepareWord(std::string_view word, PreparedWord& prepared) {
 
 void PrefetchWord(const PreparedWord& word) { DictionaryTable.PrefetchHashed(word.hash); }
 
+void InsertWord(const PreparedWord& word, std::uint8_t origin) {
+  DictionaryTable.Insert(word.folded, word.hash, origin);
+}
+
 bool IsExcluded(const PreparedWord& word, bool ignoreStored) {
   return IsExcludedOrigin(DictionaryTable.Find(word.folded, word.hash), ignoreStored);
 }

@@ -42,6 +42,7 @@ struct PreparedWord {
 void PrepareWord(std::string_view word, PreparedWord& prepared);
 void PrefetchWord(const PreparedWord& word);
 bool IsExcluded(const PreparedWord& word, bool ignoreStored);
+void InsertWord(const PreparedWord& word, std::uint8_t origin);
 
 // The origin of the entry that holds the folded `word`, 0 when there is none.
 std::uint8_t WordOrigin(std::string_view word);

@@ -146,8 +146,7 @@ void WordTable::ForEachRecord(Visit visit) const {
   }
 }
 
-void WordTable::GrowIndex() {
-  std::size_t grownCount = slotCount_ * 2;
+void WordTable::ResizeIndex(std::size_t grownCount) {
   platform::LargeBlock grown(grownCount * sizeof(std::uint64_t));
   std::uint64_t* slots = reinterpret_cast<std::uint64_t*>(grown.Data());
   std::size_t mask = grownCount - 1;
@@ -195,15 +194,24 @@ int WordTable::Find(std::string_view folded, std::uint64_t hash) const {
 }
 
 bool WordTable::Insert(std::string_view folded, std::uint8_t origin) {
-  std::uint64_t hash = StrongHash(folded);
+  return Insert(folded, StrongHash(folded), origin);
+}
+
+bool WordTable::Insert(std::string_view folded, std::uint64_t hash, std::uint8_t origin) {
   std::uint64_t* slots = Slots();
   std::size_t slot = Probe(slots, slotCount_ - 1, hash,
                            [&](Offset offset) { return RecordWord(RecordAt(offset)) == folded; });
   if (slots[slot] != 0) return false;
   slots[slot] = (TagOf(hash) << OffsetBits) | AppendRecord(folded, origin);
   ++count_;
-  if (count_ * 10 > slotCount_ * 7) GrowIndex();
+  if (count_ * 10 > slotCount_ * 7) ResizeIndex(slotCount_ * 2);
   return true;
+}
+
+void WordTable::Reserve(std::size_t entries) {
+  std::size_t slotCount = slotCount_;
+  while (entries * 10 > slotCount * 7) slotCount *= 2;
+  if (slotCount != slotCount_) ResizeIndex(slotCount);
 }
 
 void WordTable::ForEachEntry(const std::function<void(const bloco&)>& visit) const {

@@ -38,6 +38,13 @@ class WordTable {
 
   // Adds `folded` with `origin` unless the table holds it already; true when added.
   bool Insert(std::string_view folded, std::uint8_t origin);
+  // The same with the index's hash of `folded` (IndexHash) given.
+  bool Insert(std::string_view folded, std::uint64_t hash, std::uint8_t origin);
+
+  // Makes the index large enough for `entries` entries in all, so that a
+  // loader that knows roughly how many are coming does not rebuild the index
+  // again and again as it fills. Never shrinks it.
+  void Reserve(std::size_t entries);
 
   // Starts fetching the memory that Insert or Find of `folded` will read.
   // A hint only: bulk loaders call it some words ahead, so that the index's
@@ -75,7 +82,8 @@ class WordTable {
   template <typename Visit>
   void ForEachRecord(Visit visit) const;
   std::uint64_t* Slots() const { return reinterpret_cast<std::uint64_t*>(slots_.Data()); }
-  void GrowIndex();
+  // Rebuilds the index with `slotCount` slots, a power of two.
+  void ResizeIndex(std::size_t slotCount);
 
   std::vector<platform::LargeBlock> chunks_;
   std::vector<std::size_t> chunkUsed_;  // bytes of entries in each chunk

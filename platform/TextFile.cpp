@@ -35,6 +35,8 @@ std::size_t InputFile::Read(char* buffer, std::size_t size) {
   return system_file::Read(file_, buffer, size);
 }
 
+std::uint64_t InputFile::Size() const { return system_file::SizeOf(file_); }
+
 void InputFile::Close() {
   if (file_ != system_file::NoHandle) system_file::Close(Release(file_));
 }

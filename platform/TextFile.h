@@ -24,6 +24,8 @@ class InputFile {
 
   // Reads up to `size` bytes; 0 at the physical end of the file.
   std::size_t Read(char* buffer, std::size_t size);
+  // The file's length now.
+  std::uint64_t Size() const;
   void Close();
 
  private:
@@ -43,6 +45,8 @@ class LineReader {
   // Replaces `line` with the next line, without its line break; false when
   // the end of the file was reached before another line began.
   bool NextLine(std::string& line);
+  // The file's length now, to size what the lines are read into.
+  std::uint64_t Size() const { return file_.Size(); }
   void Close() { file_.Close(); }
 
  private:

@@ -158,3 +158,18 @@ TEST_F(DictionaryTableTest, ManyWordsStayFoundAsTheIndexGrows) {
               std::stoi(std::string(chain[i].Word.substr(7))));
   }
 }
+
+TEST_F(DictionaryTableTest, ReservingRoomKeepsTheWordsHeldAndTheOrigins) {
+  InsertWord("casa", 0);
+  InsertWord("Lexavia", 1);
+  DictionaryTable.Reserve(300000);
+  DictionaryTable.Reserve(10);  // never shrinks
+  EXPECT_EQ(WordOrigin("casa"), 0);
+  EXPECT_EQ(WordOrigin("lexavia"), 1);
+  for (int i = 0; i < 300000; ++i) InsertWord("w" + std::to_string(i), 1);
+  InsertWord("casa", 1);
+  EXPECT_EQ(DictionaryTable.Count(), 300002u);
+  EXPECT_EQ(WordOrigin("casa"), 0);
+  EXPECT_EQ(WordOrigin("w299999"), 1);
+  EXPECT_FALSE(IsExcluded("w300000", true));
+}
