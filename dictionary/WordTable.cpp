@@ -146,10 +146,10 @@ void WordTable::ForEachRecord(Visit visit) const {
   }
 }
 
-void WordTable::ResizeIndex(std::size_t grownCount) {
-  platform::LargeBlock grown(grownCount * sizeof(std::uint64_t));
+void WordTable::ResizeIndex(std::size_t slotCount) {
+  platform::LargeBlock grown(slotCount * sizeof(std::uint64_t));
   std::uint64_t* slots = reinterpret_cast<std::uint64_t*>(grown.Data());
-  std::size_t mask = grownCount - 1;
+  std::size_t mask = slotCount - 1;
   auto place = [&](std::uint64_t hash, Offset offset) {
     std::size_t slot = Probe(slots, mask, hash, [](Offset) { return false; });
     slots[slot] = (TagOf(hash) << OffsetBits) | offset;
@@ -172,7 +172,7 @@ void WordTable::ResizeIndex(std::size_t grownCount) {
     place(hashes[done % Ahead], offsets[done % Ahead]);
   }
   slots_ = std::move(grown);
-  slotCount_ = grownCount;
+  slotCount_ = slotCount;
 }
 
 std::uint64_t WordTable::IndexHash(std::string_view folded) { return StrongHash(folded); }

@@ -20,12 +20,23 @@ joined spelling of today ("autoimune", "antissocial") as well.
 
 import argparse
 
-from pre_agreement_derived import prefixes_of
-
 
 def read_words(path, lower=False):
     with open(path, encoding="utf-8") as f:
         return {(line.strip().lower() if lower else line.strip()) for line in f if line.strip()}
+
+
+def prefixes_of(aff_lines):
+    """The prefixes a hunspell affix file adds, without a hyphen: "re",
+    "des", "anti"..."""
+    found = set()
+    for line in aff_lines:
+        fields = line.split()
+        if len(fields) >= 5 and fields[0] == "PFX":
+            added = fields[3].split("/", 1)[0]
+            if added != "0" and "-" not in added and len(added) >= 2:
+                found.add(added)
+    return found
 
 
 def joined_spellings(word, prefixes):

@@ -20,14 +20,11 @@ misread.
 import argparse
 import re
 
+from attested_prefixed import prefixes_of, read_words
+
 # A consonant the agreement dropped, before the letter it stood before.
 SILENT_CONSONANT = re.compile(r"[cp](?=[cçt])")
 MIN_STEM = 5
-
-
-def read_words(path):
-    with open(path, encoding="utf-8") as f:
-        return {line.strip() for line in f if line.strip()}
 
 
 def old_spellings(current, old):
@@ -40,19 +37,6 @@ def old_spellings(current, old):
             if now in current:
                 spellings.setdefault(now, set()).add(form)
     return spellings
-
-
-def prefixes_of(aff_lines):
-    """The prefixes a hunspell affix file adds, without a hyphen: "re",
-    "des", "anti"..."""
-    found = set()
-    for line in aff_lines:
-        fields = line.split()
-        if len(fields) >= 5 and fields[0] == "PFX":
-            added = fields[3].split("/", 1)[0]
-            if added != "0" and "-" not in added and len(added) >= 2:
-                found.add(added)
-    return found
 
 
 def respelt_compound(word, spellings):

@@ -193,7 +193,7 @@ class PreAgreementDerivedTest(unittest.TestCase):
     def test_prefixes_of_the_affix_file(self):
         lines = ["PFX À Y 3", "PFX À 0 re .", "PFX À 0 rer r", "PFX Ú Y 1", "PFX Ú 0 ex- .",
                  "SFX a Y 1", "SFX a 0 s ."]
-        self.assertEqual(pre_agreement_derived.prefixes_of(lines), {"re", "rer"})
+        self.assertEqual(attested_prefixed.prefixes_of(lines), {"re", "rer"})
 
     def test_writes_only_new_lower_case_words(self):
         d = tempfile.mkdtemp()
