@@ -25,7 +25,7 @@
 #include "corpus/DocumentList.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/DictionaryTable.h"
-#include "support/SyntheticText.h"
+#include "support/ResidentMemory.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "detection/StatusLine.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/DictionaryTable.h"
-#include "support/SyntheticText.h"
+#include "support/ResidentMemory.h"
 
 namespace {
 

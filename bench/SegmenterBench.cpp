@@ -26,6 +26,7 @@
 #include "frasor/TextDecoder.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/ResidentMemory.h"
 #include "support/SyntheticText.h"
 
 namespace {

@@ -1,10 +1,7 @@
 #include "support/SyntheticText.h"
 
 #include <array>
-#include <cstdio>
 #include <random>
-
-#include <unistd.h>
 
 namespace bench_support {
 namespace {
@@ -87,16 +84,6 @@ std::string SegmentedText(const WordList& known, std::size_t bytes, unsigned new
     }
   }
   return text;
-}
-
-std::size_t ResidentBytes() {
-  std::FILE* statm = std::fopen("/proc/self/statm", "r");
-  unsigned long size = 0, resident = 0;
-  if (statm != nullptr) {
-    if (std::fscanf(statm, "%lu %lu", &size, &resident) != 2) resident = 0;
-    std::fclose(statm);
-  }
-  return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 }
 
 }  // namespace bench_support

@@ -39,7 +39,4 @@ std::string Altered(std::string_view word);
 // `known`, and one in `newEvery` from words that `known` does not hold.
 std::string SegmentedText(const WordList& known, std::size_t bytes, unsigned newEvery);
 
-// The process's resident memory in bytes.
-std::size_t ResidentBytes();
-
 }  // namespace bench_support

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "support/ResidentMemory.h"
 #include "support/SyntheticText.h"
 
 namespace bench_support {
