@@ -56,7 +56,8 @@ class LoadCountText {
 constexpr std::uint64_t BytesPerEntry = 16;
 
 // Reads one dictionary file into the table, calling `onInserted` after each
-// entry. The lines are read and hashed on a second thread (PreparedLineFeed);
+// entry. The lines are read and hashed on a second thread (PreparedLineFeed),
+// which also has the system provide the entries' storage ahead of them;
 // each is announced to the table a few entries ahead of its insertion, so
 // that the table's cache misses overlap. Lines read before a failure still
 // enter the table before the failure is thrown.
@@ -67,8 +68,15 @@ void ReadDictionary(const std::string& path, std::uint8_t origin, Inserted onIns
   DictionaryTable.Reserve(DictionaryTable.Count() +
                           static_cast<std::size_t>(reader.Size() / BytesPerEntry));
   {
+    // Storage made resident ahead and not filled is not kept, even when the
+    // load fails.
+    struct ReleaseUnfilled {
+      ~ReleaseUnfilled() { DictionaryTable.ReleaseUnfilledStorage(); }
+    } releaseUnfilled;
     PreparedLineFeed feed(reader);
     for (std::span<const PreparedWord> lines = feed.Next(); !lines.empty(); lines = feed.Next()) {
+      for (platform::LargeBlock& chunk : feed.TakeResidentChunks())
+        DictionaryTable.GiveChunk(std::move(chunk));
       for (std::size_t i = 0; i < std::min(Ahead, lines.size()); ++i) PrefetchWord(lines[i]);
       for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i + Ahead < lines.size()) PrefetchWord(lines[i + Ahead]);

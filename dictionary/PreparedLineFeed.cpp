@@ -1,5 +1,6 @@
 #include "dictionary/PreparedLineFeed.h"
 
+#include <new>
 #include <string>
 #include <utility>
 
@@ -35,6 +36,7 @@ void PreparedLineFeed::Read() {
       lines = 0;
       while (lines < BatchSize && (more = reader_.NextLine(line)))
         PrepareWord(line, words[lines++]);
+      KeepStorageAhead(std::span<const PreparedWord>(words.data(), lines));
       {
         std::lock_guard<std::mutex> lock(mutex_);
         lineCounts_[batch] = lines;
@@ -54,6 +56,25 @@ void PreparedLineFeed::Read() {
     }
     changed_.notify_all();
   }
+}
+
+void PreparedLineFeed::KeepStorageAhead(std::span<const PreparedWord> lines) {
+  for (const PreparedWord& word : lines) entryBytes_ += WordTable::EntryBytes(word.folded.size());
+  while (!storageFailed_ && entryBytes_ + WordTable::ChunkBytes / 2 > storageBytes_) {
+    try {
+      platform::LargeBlock chunk = WordTable::ResidentChunk();
+      std::lock_guard<std::mutex> lock(mutex_);
+      residentChunks_.push_back(std::move(chunk));
+    } catch (const std::bad_alloc&) {
+      storageFailed_ = true;  // only a head start: the table asks for memory itself
+    }
+    storageBytes_ += WordTable::ChunkBytes;
+  }
+}
+
+std::vector<platform::LargeBlock> PreparedLineFeed::TakeResidentChunks() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return std::exchange(residentChunks_, {});
 }
 
 std::span<const PreparedWord> PreparedLineFeed::Next() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dictionary/DictionaryTable.h"
+#include "platform/Memory.h"
 #include "platform/TextFile.h"
 
 class PreparedLineFeed {
@@ -31,11 +32,19 @@ class PreparedLineFeed {
   // been handed over.
   std::span<const PreparedWord> Next();
 
+  // Storage the reading thread made resident for the table's entries
+  // (WordTable::ResidentChunk) while it had time, about one chunk ahead of
+  // the lines handed over; for WordTable::GiveChunk.
+  std::vector<platform::LargeBlock> TakeResidentChunks();
+
  private:
   static constexpr std::size_t BatchSize = 4096;
   static constexpr std::size_t Batches = 8;
 
   void Read();
+  // Makes a chunk resident once the lines read fill the storage made so far
+  // but half a chunk.
+  void KeepStorageAhead(std::span<const PreparedWord> lines);
 
   platform::LineReader& reader_;
   std::vector<std::vector<PreparedWord>> batches_;  // a ring the reader fills in turn
@@ -48,5 +57,9 @@ class PreparedLineFeed {
   bool ended_ = false;        // the reader has handed over its last batch
   bool stopping_ = false;
   std::exception_ptr failure_;
+  std::vector<platform::LargeBlock> residentChunks_;  // made, not taken yet
+  std::size_t entryBytes_ = 0;  // storage the lines read take (reading thread only)
+  std::size_t storageBytes_ = WordTable::ChunkBytes;  // the table's own chunk, and those made
+  bool storageFailed_ = false;                        // no memory for one: the table takes its own
   std::thread thread_;
 };

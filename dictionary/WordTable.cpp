@@ -1,6 +1,7 @@
 #include "dictionary/WordTable.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -8,6 +9,9 @@ namespace {
 // the word's bytes.
 constexpr unsigned ChunkBits = 25;  // 32 MiB chunks
 constexpr std::uint64_t ChunkSize = std::uint64_t{1} << ChunkBits;
+static_assert(ChunkSize == WordTable::ChunkBytes);
+// Pages of every size the systems use are a multiple of this.
+constexpr std::size_t SmallestPage = 4096;
 constexpr unsigned OffsetBits = 40;
 constexpr std::uint64_t OffsetMask = (std::uint64_t{1} << OffsetBits) - 1;
 constexpr std::size_t InitialSlots = std::size_t{1} << 16;
@@ -83,7 +87,31 @@ int HashWord(std::string_view folded) {
 
 WordTable::WordTable() { Clear(); }
 
+std::size_t WordTable::EntryBytes(std::size_t length) {
+  return 1 + LengthFieldSize(length) + length;
+}
+
+platform::LargeBlock WordTable::ResidentChunk() {
+  platform::LargeBlock chunk(ChunkSize);
+  // A write to each page has the system provide it now; the block is zero
+  // and stays so.
+  for (std::size_t page = 0; page < ChunkSize; page += SmallestPage) chunk.Data()[page] = 0;
+  return chunk;
+}
+
+void WordTable::GiveChunk(platform::LargeBlock chunk) {
+  if (chunk.Size() == ChunkSize) given_.push_back(std::move(chunk));
+}
+
+void WordTable::ReleaseUnfilledStorage() {
+  given_.clear();
+  if (!chunks_.empty() && chunks_.back().Size() == ChunkSize) {
+    chunks_.back().Discard(chunkUsed_.back());
+  }
+}
+
 void WordTable::Clear() {
+  given_.clear();
   chunks_.clear();
   chunkUsed_.clear();
   slots_ = platform::LargeBlock(InitialSlots * sizeof(std::uint64_t));
@@ -97,7 +125,7 @@ const unsigned char* WordTable::RecordAt(Offset offset) const {
 }
 
 WordTable::Offset WordTable::AppendRecord(std::string_view folded, std::uint8_t origin) {
-  std::size_t size = 1 + LengthFieldSize(folded.size()) + folded.size();
+  std::size_t size = EntryBytes(folded.size());
   std::size_t chunk;
   std::size_t position = 0;
   if (size > ChunkSize) {
@@ -113,7 +141,12 @@ WordTable::Offset WordTable::AppendRecord(std::string_view folded, std::uint8_t 
   } else {
     if (chunks_.empty() || chunks_.back().Size() != ChunkSize ||
         chunkUsed_.back() + size > ChunkSize) {
-      chunks_.emplace_back(ChunkSize);
+      if (given_.empty()) {
+        chunks_.emplace_back(ChunkSize);
+      } else {
+        chunks_.push_back(std::move(given_.back()));
+        given_.pop_back();
+      }
       chunkUsed_.push_back(0);
     }
     chunk = chunks_.size() - 1;

@@ -46,6 +46,20 @@ class WordTable {
   // again and again as it fills. Never shrinks it.
   void Reserve(std::size_t entries);
 
+  // Storage for entries made resident in advance, so that a bulk loader can
+  // have another thread wait for the system to provide (and zero) the
+  // hundreds of MB the entries take, instead of the inserting one.
+  // ChunkBytes of storage hold entries of about that many bytes of words,
+  // EntryBytes(length) each.
+  static constexpr std::size_t ChunkBytes = std::size_t{1} << 25;
+  static std::size_t EntryBytes(std::size_t length);
+  static platform::LargeBlock ResidentChunk();
+  // Hands the table a ResidentChunk to fill before it takes fresh memory.
+  void GiveChunk(platform::LargeBlock chunk);
+  // Releases the chunks given and not filled, and gives the pages of the
+  // last chunk that no entry reaches back to the system.
+  void ReleaseUnfilledStorage();
+
   // Starts fetching the memory that Insert or Find of `folded` will read.
   // A hint only: bulk loaders call it some words ahead, so that the index's
   // cache misses overlap instead of following one another.
@@ -86,8 +100,9 @@ class WordTable {
   void ResizeIndex(std::size_t slotCount);
 
   std::vector<platform::LargeBlock> chunks_;
-  std::vector<std::size_t> chunkUsed_;  // bytes of entries in each chunk
-  platform::LargeBlock slots_;          // per slot: hash tag (high 24 bits), entry offset (low 40)
-  std::size_t slotCount_ = 0;           // a power of two
+  std::vector<platform::LargeBlock> given_;  // resident chunks to fill next, last first
+  std::vector<std::size_t> chunkUsed_;       // bytes of entries in each chunk
+  platform::LargeBlock slots_;  // per slot: hash tag (high 24 bits), entry offset (low 40)
+  std::size_t slotCount_ = 0;   // a power of two
   std::size_t count_ = 0;
 };

@@ -20,6 +20,10 @@ class LargeBlock {
   LargeBlock(const LargeBlock&) = delete;
   LargeBlock& operator=(const LargeBlock&) = delete;
 
+  // Gives the whole pages from byte `from` on back to the system; they read
+  // as zero again, and become resident again only when next touched.
+  void Discard(std::size_t from);
+
   unsigned char* Data() const { return data_; }
   std::size_t Size() const { return size_; }
 

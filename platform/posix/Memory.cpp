@@ -1,6 +1,7 @@
 #include "platform/Memory.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <new>
 #include <utility>
@@ -14,6 +15,13 @@ LargeBlock::LargeBlock(std::size_t bytes) : size_(bytes) {
   // Only advice: where large pages are not offered the block works the same.
   madvise(data, bytes, MADV_HUGEPAGE);
   data_ = static_cast<unsigned char*>(data);
+}
+
+void LargeBlock::Discard(std::size_t from) {
+  std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+  std::size_t start = (from + page - 1) / page * page;
+  // Private anonymous pages given back read as zero when next touched.
+  if (start < size_) madvise(data_ + start, size_ - start, MADV_DONTNEED);
 }
 
 LargeBlock::~LargeBlock() {

@@ -16,6 +16,19 @@ LargeBlock::LargeBlock(std::size_t bytes) : size_(bytes) {
   data_ = static_cast<unsigned char*>(data);
 }
 
+void LargeBlock::Discard(std::size_t from) {
+  SYSTEM_INFO system;
+  GetSystemInfo(&system);
+  std::size_t page = system.dwPageSize;
+  std::size_t start = (from + page - 1) / page * page;
+  if (start >= size_) return;
+  // Decommitted and committed again, the pages are zero and not resident.
+  if (VirtualFree(data_ + start, size_ - start, MEM_DECOMMIT) &&
+      VirtualAlloc(data_ + start, size_ - start, MEM_COMMIT, PAGE_READWRITE) == nullptr) {
+    throw std::bad_alloc();
+  }
+}
+
 LargeBlock::~LargeBlock() {
   if (data_ != nullptr) VirtualFree(data_, 0, MEM_RELEASE);
 }

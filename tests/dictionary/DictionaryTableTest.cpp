@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -172,4 +173,29 @@ TEST_F(DictionaryTableTest, ReservingRoomKeepsTheWordsHeldAndTheOrigins) {
   EXPECT_EQ(WordOrigin("casa"), 0);
   EXPECT_EQ(WordOrigin("w299999"), 1);
   EXPECT_FALSE(IsExcluded("w300000", true));
+}
+
+TEST_F(DictionaryTableTest, StorageMadeResidentAheadIsFilledAndWhatStaysUnfilledIsGivenBack) {
+  platform::LargeBlock chunk = WordTable::ResidentChunk();
+  ASSERT_EQ(chunk.Size(), WordTable::ChunkBytes);
+  for (std::size_t i = 0; i < chunk.Size(); i += 4093) ASSERT_EQ(chunk.Data()[i], 0) << i;
+  DictionaryTable.GiveChunk(std::move(chunk));
+  DictionaryTable.GiveChunk(WordTable::ResidentChunk());
+  // Entries of uneven lengths, so that the last one ends inside a page.
+  const std::string padding(37, 'q');
+  for (int i = 0; i < 3000; ++i) InsertWord("antes" + std::to_string(i) + padding, 0);
+  DictionaryTable.ReleaseUnfilledStorage();
+  for (int i = 0; i < 3000; ++i) InsertWord("depois" + std::to_string(i) + padding, 1);
+  DictionaryTable.ReleaseUnfilledStorage();
+
+  EXPECT_EQ(DictionaryTable.Count(), 6000u);
+  EXPECT_EQ(WordOrigin("antes2999" + padding), 0);
+  EXPECT_EQ(WordOrigin("depois0" + padding), 1);
+  EXPECT_EQ(WordOrigin("depois2999" + padding), 1);
+  std::vector<std::string> order;
+  DictionaryTable.ForEachEntry([&](const bloco& entry) { order.emplace_back(entry.Word); });
+  ASSERT_EQ(order.size(), 6000u);
+  EXPECT_EQ(order[2999], "antes2999" + padding);
+  EXPECT_EQ(order[3000], "depois0" + padding);
+  EXPECT_EQ(order.back(), "depois2999" + padding);
 }

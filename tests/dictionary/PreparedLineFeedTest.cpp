@@ -1,5 +1,7 @@
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -67,3 +69,30 @@ TEST(PreparedLineFeed, ACallerThatStopsEarlyStopsTheReading) {
 }
 
 }  // namespace
+
+TEST(PreparedLineFeed, MakesTheTablesStorageResidentAheadOfLargeFiles) {
+  // Over a chunk of entries: the reading thread makes the next chunk ready.
+  TempDir dir;
+  std::string path = dir / "grande.txt";
+  std::string text;
+  for (int i = 0; i < 1'200'000; ++i) text += "verbete" + std::to_string(i) + "xxxxxx\r\n";
+  testing_support::WriteBytes(path, text);
+  platform::LineReader reader(path);
+  std::size_t lines = 0;
+  std::vector<platform::LargeBlock> chunks;
+  {
+    PreparedLineFeed feed(reader);
+    for (std::span<const PreparedWord> batch = feed.Next(); !batch.empty(); batch = feed.Next()) {
+      lines += batch.size();
+      for (platform::LargeBlock& chunk : feed.TakeResidentChunks())
+        chunks.push_back(std::move(chunk));
+    }
+  }
+  EXPECT_EQ(lines, 1'200'000u);
+  ASSERT_FALSE(chunks.empty());
+  for (const platform::LargeBlock& chunk : chunks) {
+    ASSERT_EQ(chunk.Size(), WordTable::ChunkBytes);
+    EXPECT_EQ(chunk.Data()[WordTable::ChunkBytes - 1], 0);
+  }
+  reader.Close();
+}
