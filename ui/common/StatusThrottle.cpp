@@ -22,7 +22,7 @@ StatusThrottle::StatusThrottle(std::function<void(std::string_view)> paint,
 
 void StatusThrottle::Show(std::string_view text) {
   bool loadCount = IsLoadCount(text);
-  if (loadCount && lastPaint_ && now_() - *lastPaint_ < Frame) {
+  if (loadCount && lastPaint_ && !FrameOver()) {
     waiting_.assign(text);
     if (!flushRequested_) {
       flushRequested_ = true;
@@ -32,6 +32,12 @@ void StatusThrottle::Show(std::string_view text) {
   }
   if (!loadCount && !waiting_.empty()) Paint(waiting_);
   Paint(text);
+}
+
+bool StatusThrottle::FrameOver() {
+  if (++countsSinceClockReading_ < CountsPerClockReading) return false;
+  countsSinceClockReading_ = 0;
+  return now_() - *lastPaint_ >= Frame;
 }
 
 void StatusThrottle::Flush() {

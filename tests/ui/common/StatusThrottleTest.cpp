@@ -54,14 +54,18 @@ TEST_F(StatusThrottleTest, ACountWithinAFrameOfThePaintWaitsForTheWindowLoop) {
   EXPECT_EQ(painted_.size(), 2u);
 }
 
-TEST_F(StatusThrottleTest, ACountAFrameOrMoreAfterThePaintIsPaintedAtOnce) {
+TEST_F(StatusThrottleTest, ACountAFrameOrMoreAfterThePaintIsPaintedAtTheNextClockReading) {
+  constexpr int Reading = StatusThrottle::CountsPerClockReading;
   throttle_.Show(Count(1));  // the first paint of all
   now_ += 5ms;
-  throttle_.Show(Count(2));
-  now_ += 11ms;  // a frame after the paint of 1
-  throttle_.Show(Count(3));
-  EXPECT_EQ(painted_, (std::vector<std::string>{Count(1), Count(3)}));
-  throttle_.Flush();  // 2 was passed by 3
+  for (int count = 2; count <= 1 + Reading; ++count) throttle_.Show(Count(count));
+  EXPECT_EQ(painted_, (std::vector<std::string>{Count(1)}));  // read too early
+  now_ += 11ms;                                               // a frame after the paint of 1
+  for (int count = 2 + Reading; count < 1 + 2 * Reading; ++count) throttle_.Show(Count(count));
+  EXPECT_EQ(painted_.size(), 1u);  // the clock was not read again yet
+  throttle_.Show(Count(1 + 2 * Reading));
+  EXPECT_EQ(painted_, (std::vector<std::string>{Count(1), Count(1 + 2 * Reading)}));
+  throttle_.Flush();  // the counts before were passed by the one painted
   EXPECT_EQ(painted_.size(), 2u);
 }
 
@@ -95,7 +99,9 @@ TEST_F(StatusThrottleTest, TheFrameCountsFromTheEndOfThePaint) {
       [] {}, [this] { return now_; });
   slow.Show(Count(1));
   now_ += 1ms;
-  slow.Show(Count(2));
+  for (int count = 2; count <= 1 + StatusThrottle::CountsPerClockReading; ++count) {
+    slow.Show(Count(count));
+  }
   EXPECT_EQ(painted_.size(), 1u);
 }
 
