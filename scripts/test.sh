@@ -28,17 +28,32 @@ cmake --build "$root/build" --target deb
 bash "$root/tests/package/package_test.sh" "$root"/build/lexavia_*_amd64.deb \
   "$root/build/tests/windows/ui/linux/reference_runs"
 
-cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLEXAVIA_SANITIZE=ON \
-  -DLEXAVIA_BENCHMARKS=OFF -DLEXAVIA_UI=OFF
-# Only the unit suites are built: nothing else runs in this build.
-mapfile -t unit_suites < <(cd "$root/build-sanitize" && ctest -L unit -N | sed -n 's/^ *Test *#[0-9]*: //p')
-cmake --build "$root/build-sanitize" -j "$jobs" --target "${unit_suites[@]}"
-(cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs" -L unit)
-
 cmake -S "$root" -B "$root/build-windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DLEXAVIA_LINUX_BUILD="$root/build"
 cmake --build "$root/build-windows" -j "$jobs"
-(cd "$root/build-windows" && ctest --output-on-failure -j "$jobs")
 
-# Every fuzz target of fuzz/ for 20 seconds over its seed corpus.
-"$root/fuzz/build.sh" && "$root/fuzz/run.sh" all 20
+# The unit tests again under the sanitizers, and every fuzz target of fuzz/
+# for 20 seconds over its seed corpus, beside the Windows tests, which spend
+# much of their time waiting on Wine. Their output follows the Windows tests'.
+sanitizers_and_fuzzing() {
+  cmake -S "$root" -B "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLEXAVIA_SANITIZE=ON \
+    -DLEXAVIA_BENCHMARKS=OFF -DLEXAVIA_UI=OFF
+  # Only the unit suites are built: nothing else runs in this build.
+  mapfile -t unit_suites < <(cd "$root/build-sanitize" && ctest -L unit -N | sed -n 's/^ *Test *#[0-9]*: //p')
+  cmake --build "$root/build-sanitize" -j "$jobs" --target "${unit_suites[@]}"
+  (cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs" -L unit)
+  "$root/fuzz/build.sh" && "$root/fuzz/run.sh" all 20
+}
+side_log=$(mktemp)
+(set -euo pipefail; sanitizers_and_fuzzing) >"$side_log" 2>&1 &
+side=$!
+windows_status=0
+(cd "$root/build-windows" && ctest --output-on-failure -j "$jobs") || windows_status=$?
+side_status=0
+wait "$side" || side_status=$?
+cat "$side_log"
+rm -f "$side_log"
+if [ "$windows_status" -ne 0 ] || [ "$side_status" -ne 0 ]; then
+  echo "failed: the Windows tests (status $windows_status), the sanitizers and fuzzing (status $side_status)" >&2
+  exit 1
+fi
