@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <string>
 
 #include <benchmark/benchmark.h>
@@ -17,16 +16,12 @@
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/DictionaryTable.h"
 #include "support/ResidentMemory.h"
+#include "support/ScratchAppFolder.h"
 
 namespace {
 
-std::string ApplicationFolder() {
-  const char* folder = std::getenv("LEXAVIA_APP_DIR");
-  return folder != nullptr ? folder : LEXAVIA_DEFAULT_APP_DIR;
-}
-
 void LoadShippedMainDictionary(benchmark::State& state) {
-  AppDir = ApplicationFolder();
+  AppDir = bench_support::BenchAppFolder(LEXAVIA_DEFAULT_APP_DIR);
   struct stat info;
   std::string path = AppDir + "/dicionarios/dicionario_principal.txt";
   if (stat(path.c_str(), &info) != 0) {

@@ -20,8 +20,9 @@ class LargeBlock {
   LargeBlock(const LargeBlock&) = delete;
   LargeBlock& operator=(const LargeBlock&) = delete;
 
-  // Gives the whole pages from byte `from` on back to the system; they read
-  // as zero again, and become resident again only when next touched.
+  // Gives the whole pages from byte `from` on back to the system: what they
+  // held is lost (Linux reads them as zero again), they stay usable, and
+  // they become resident again only when next touched. Never fails.
   void Discard(std::size_t from);
 
   unsigned char* Data() const { return data_; }

@@ -22,11 +22,10 @@ void LargeBlock::Discard(std::size_t from) {
   std::size_t page = system.dwPageSize;
   std::size_t start = (from + page - 1) / page * page;
   if (start >= size_) return;
-  // Decommitted and committed again, the pages are zero and not resident.
-  if (VirtualFree(data_ + start, size_ - start, MEM_DECOMMIT) &&
-      VirtualAlloc(data_ + start, size_ - start, MEM_COMMIT, PAGE_READWRITE) == nullptr) {
-    throw std::bad_alloc();
-  }
+  // Reset pages stay committed, so they can be written again without asking
+  // the system for memory that may no longer be there; a failure only means
+  // they stay resident.
+  VirtualAlloc(data_ + start, size_ - start, MEM_RESET, PAGE_READWRITE);
 }
 
 LargeBlock::~LargeBlock() {

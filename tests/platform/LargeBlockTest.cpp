@@ -13,7 +13,7 @@ bool AllZero(const unsigned char* bytes, std::size_t count) {
   return true;
 }
 
-TEST(LargeBlock, DiscardKeepsEveryByteBeforeItsStartAndZeroesTheWholePagesAfter) {
+TEST(LargeBlock, DiscardKeepsEveryByteBeforeItsStartAndTheWholePagesAfterStayUsable) {
   constexpr std::size_t Size = std::size_t{1} << 22;
   platform::LargeBlock block(Size);
   ASSERT_TRUE(AllZero(block.Data(), Size));
@@ -24,7 +24,10 @@ TEST(LargeBlock, DiscardKeepsEveryByteBeforeItsStartAndZeroesTheWholePagesAfter)
   for (std::size_t i = 0; i < From; ++i) {
     ASSERT_EQ(block.Data()[i], i % 251 + 1) << i;
   }
+#ifndef _WIN32
+  // Linux gives the pages back as zero; Windows leaves what they read undefined.
   EXPECT_TRUE(AllZero(block.Data() + (std::size_t{1} << 22) - 65536, 65536));
+#endif
   // The pages given back can be written again.
   block.Data()[Size - 1] = 7;
   EXPECT_EQ(block.Data()[Size - 1], 7);
